@@ -1,0 +1,49 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "kassio/platform/ui/LayoutConstraint.h"
+#include "kassio/platform/ui/View.h"
+
+namespace kassio::platform {
+
+// Outlets by name, in the order they were connected: the weak references a screen or a compound
+// element keeps into the tree it owns, findable by hosts, the driver and tests.
+class OutletRegistry {
+ public:
+  // Connects a view under a name (also written into the view's `name`); a later connection
+  // under the same name replaces the earlier one.
+  void connect(const std::string& outletName, const std::shared_ptr<View>& view);
+  void connect(const std::string& outletName, const std::shared_ptr<LayoutConstraint>& constraint);
+
+  std::shared_ptr<View> view(const std::string& outletName) const;
+  std::shared_ptr<LayoutConstraint> constraint(const std::string& outletName) const;
+  template <class T>
+  std::shared_ptr<T> get(const std::string& outletName) const {
+    return std::dynamic_pointer_cast<T>(view(outletName));
+  }
+  // Outlet names in connection order.
+  std::vector<std::string> names() const;
+
+  // Every outlet described under its name: {"titleLabel":{...}, ...}. Compound elements nest
+  // their own outlets under "elements".
+  nlohmann::ordered_json describe() const;
+
+ private:
+  struct Entry {
+    std::string name;
+    std::weak_ptr<View> view;
+    std::weak_ptr<LayoutConstraint> constraint;
+  };
+  Entry* find(const std::string& outletName);
+  const Entry* find(const std::string& outletName) const;
+  std::vector<Entry> entries_;
+};
+
+// Describes one element for a dump, its own outlets included when it is compound.
+nlohmann::ordered_json describeElement(View& view);
+
+}  // namespace kassio::platform

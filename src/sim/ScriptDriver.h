@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "kassio/platform/foundation/NotificationCenter.h"
+#include "sim/SimEnvironment.h"
+
+namespace kassio::sim {
+
+// Runs driver commands against one module life and answers each with its result line. The
+// script runner and the browser simulator both drive the module through it.
+class ScriptDriver {
+ public:
+  using Json = nlohmann::ordered_json;
+
+  explicit ScriptDriver(std::string defaultsFile = {});
+  ~ScriptDriver();
+
+  // Runs one command and returns its result line: {"ok":true[,"result":…]} or
+  // {"ok":false,"error":…,"line":N}.
+  Json run(const Json& command, int line);
+  // The result line of a script line that is not a JSON command.
+  Json malformed(const std::string& error, int line);
+  // Every expect held and no command failed.
+  bool succeeded() const { return failures_ == 0; }
+
+ private:
+  struct Outcome {
+    std::string error;  // empty: success
+    std::optional<Json> data;
+    Json detail;  // extra members of a failed line (an expect's actual value)
+  };
+  using Command = Outcome (ScriptDriver::*)(const Json&);
+
+  Outcome start(const Json& command);
+  Outcome expect(const Json& command);
+  Outcome wait(const Json& command);
+  Outcome tap(const Json& command);
+  Outcome type(const Json& command);
+  Outcome clear(const Json& command);
+  Outcome endEditing(const Json& command);
+  Outcome action(const Json& command);
+  Outcome swipe(const Json& command);
+  Outcome alertAction(const Json& command);
+  Outcome dump(const Json& command);
+  Outcome nav(const Json& command);
+  Outcome alert(const Json& command);
+  Outcome showAlert(const Json& command);
+  Outcome defaults(const Json& command);
+  Outcome setDefault(const Json& command);
+  Outcome notifications(const Json& command);
+  Outcome post(const Json& command);
+
+  // Starts with the default settings when a script does not begin with `start`.
+  std::string ensureStarted();
+  Outcome withTargetField(const Json& command,
+                          const std::function<Outcome(const std::shared_ptr<platform::TextField>&)>& body);
+
+  static const std::map<std::string, Command>& commands();
+
+  std::string defaultsFile_;
+  std::unique_ptr<SimEnvironment> environment_;
+  std::optional<platform::ObserverToken> logToken_;
+  Json posted_ = Json::array();  // notifications the module posted
+  bool hostPosting_ = false;     // the script itself is posting
+  std::optional<Json> lastData_;
+  int failures_ = 0;
+};
+
+}  // namespace kassio::sim

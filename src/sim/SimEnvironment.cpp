@@ -1,0 +1,76 @@
+#include "sim/SimEnvironment.h"
+
+#include "host/SqliteUserDefaults.h"
+#include "kassio/platform/foundation/MemoryUserDefaults.h"
+#include "kassio/platform/foundation/Platform.h"
+#include "kassio/platform/foundation/RandomSource.h"
+#include "kassio/platform/text/DateFormatter.h"
+#include "kassio/platform/text/Localization.h"
+#include "sim/HostRootScreen.h"
+
+namespace kassio::sim {
+
+using namespace platform;
+
+std::optional<SimEnvironment::Settings> SimEnvironment::settingsFrom(const Json& start, std::string& error) {
+  Settings settings;
+  auto text = [&](const char* key, std::string& into) {
+    auto found = start.find(key);
+    if (found == start.end() || found->is_null()) return true;
+    if (!found->is_string()) {
+      error = std::string("start: ") + key + " must be a text";
+      return false;
+    }
+    into = found->get<std::string>();
+    return true;
+  };
+  if (!text("now", settings.now) || !text("tz", settings.timeZone) || !text("language", settings.language))
+    return std::nullopt;
+  if (auto seed = start.find("seed"); seed != start.end() && !seed->is_null()) {
+    if (!seed->is_number_integer()) {
+      error = "start: seed must be an integer";
+      return std::nullopt;
+    }
+    settings.seed = seed->get<std::uint64_t>();
+  }
+  return settings;
+}
+
+std::unique_ptr<SimEnvironment> SimEnvironment::install(const Settings& settings, const std::string& defaultsFile,
+                                                        std::string& error) {
+  auto now = DateFormatter("yyyy-MM-dd HH:mm:ss", "en_US_POSIX", settings.timeZone).date(settings.now);
+  if (!now) {
+    error = "start: now must be \"yyyy-MM-dd HH:mm:ss\", got \"" + settings.now + "\"";
+    return nullptr;
+  }
+  auto environment = std::make_unique<SimEnvironment>();
+  if (defaultsFile.empty()) {
+    environment->defaults_ = std::make_shared<MemoryUserDefaults>();
+  } else {
+    std::string openError;
+    auto store = host::SqliteUserDefaults::open(defaultsFile, &openError);
+    if (!store) {
+      error = "defaults store " + defaultsFile + ": " + openError;
+      return nullptr;
+    }
+    environment->defaults_ = std::move(store);
+  }
+  environment->runLoop_ = std::make_shared<VirtualRunLoop>(*now);
+  environment->notifications_ = std::make_shared<NotificationCenter>();
+  environment->window_ = std::make_shared<Window>();
+
+  auto& platform = Platform::current();
+  platform.runLoop = environment->runLoop_;
+  platform.notificationCenter = environment->notifications_;
+  platform.userDefaults = environment->defaults_;
+  platform.random = std::make_shared<RandomSource>(settings.seed);
+  platform.localization = std::make_shared<Localization>(settings.language);
+  platform.window = environment->window_;
+  platform.timeZone = settings.timeZone;
+
+  environment->hostStack_ = std::make_shared<NavigationController>(std::make_shared<HostRootScreen>());
+  environment->window_->setRootScreen(environment->hostStack_);
+  return environment;
+}
+
+}  // namespace kassio::sim
