@@ -87,6 +87,7 @@ ScriptDriver::Json ScriptDriver::run(const Json& command, int line) {
   auto found = commands().find(name);
   if (found == commands().end()) return malformed("unknown command \"" + name + "\"", line);
 
+  currentLine_ = line;
   Outcome outcome;
   if (name != "start") outcome.error = ensureStarted();
   if (outcome.error.empty()) outcome = (this->*found->second)(command);
@@ -270,8 +271,15 @@ ScriptDriver::Outcome ScriptDriver::showAlert(const Json& command) {
   for (const char* key : {"title", "description"})
     if (command.contains(key) && !command[key].is_string() && !command[key].is_null())
       return {std::string("showAlert: ") + key + " must be a text or null", {}, {}};
+  // The host's close action: another driver command, run once the dialog has been closed (a
+  // failure counts against the script like any other).
+  std::function<void()> closeAction;
+  if (auto then = command.find("closeAction"); then != command.end()) {
+    if (!then->is_object()) return {"showAlert: closeAction must be a command", {}, {}};
+    closeAction = [this, then = *then, line = currentLine_] { run(then, line); };
+  }
   kassio::showAlert(optionalText(command, "title"), optionalText(command, "description"),
-                    warning != command.end() && warning->get<bool>());
+                    warning != command.end() && warning->get<bool>(), nullptr, std::move(closeAction));
   return {};
 }
 

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -29,6 +31,8 @@ class ScriptDriver {
   Json malformed(const std::string& error, int line);
   // Every expect held and no command failed.
   bool succeeded() const { return failures_ == 0; }
+  // The platform of this run, once started (tests put their own screens on it).
+  SimEnvironment* environment() { return environment_.get(); }
 
  private:
   struct Outcome {
@@ -71,6 +75,8 @@ class ScriptDriver {
   bool hostPosting_ = false;     // the script itself is posting
   std::optional<Json> lastData_;
   int failures_ = 0;
+  int currentLine_ = 0;
+
 };
 
 }  // namespace kassio::sim

@@ -1,0 +1,172 @@
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "kassio/platform/json/Json.h"
+#include "kassio/platform/ui/Button.h"
+#include "kassio/platform/ui/TextField.h"
+#include "sim/JsonExpectation.h"
+#include "sim/ScriptDriver.h"
+#include "sim/ScriptRunner.h"
+
+namespace kassio::sim {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using namespace platform;
+
+std::vector<Json> resultLines(const std::string& output) {
+  std::vector<Json> lines;
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);) lines.push_back(Json::parse(line));
+  return lines;
+}
+
+TEST(ScriptRunnerTest, FailedLinesReportTheirLineAndTheScriptGoesOn) {
+  std::ifstream script(KASSIO_SOURCE_DIR "/tests/sim/driver-errors.jsonl");
+  ASSERT_TRUE(script);
+  std::ostringstream output;
+  EXPECT_EQ(ScriptRunner("").run(script, output), 1);
+  auto lines = resultLines(output.str());
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[0], Json({{"ok", true}}));
+  EXPECT_EQ(lines[1]["ok"], false);
+  EXPECT_EQ(lines[1]["line"], 4);  // comments and blank lines count as lines
+  EXPECT_EQ(lines[2]["error"], "unknown command \"frobnicate\"");
+  EXPECT_EQ(lines[3]["line"], 6);
+  EXPECT_EQ(lines[4]["result"]["top"], "HostRootScreen");
+  EXPECT_EQ(lines[5], Json({{"ok", true}}));
+}
+
+TEST(ScriptRunnerTest, AFailedExpectationFailsTheScriptAndShowsTheActualValue) {
+  std::istringstream script(R"({"do":"nav"}
+{"do":"expect","path":"top","equals":"Elsewhere"})");
+  std::ostringstream output;
+  EXPECT_EQ(ScriptRunner("").run(script, output), 1);
+  auto lines = resultLines(output.str());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1]["actual"], "HostRootScreen");
+  EXPECT_EQ(lines[1]["line"], 2);
+}
+
+TEST(JsonExpectationTest, ChecksOnTheLastResult) {
+  Json data = Json::parse(R"({"rows":[{"amount":200},{"amount":12.5}],"texts":["SMS Pay","Cash"],
+                              "title":"Initiate Payment","gone":null,"fields":{}})");
+  struct Case {
+    const char* command;
+    bool holds;
+  };
+  const Case cases[] = {
+      {R"({"path":"rows.0.amount","equals":200.0})", true},
+      {R"({"path":"rows.1.amount","equals":12.5})", true},
+      {R"({"path":"rows.1.amount","equals":12})", false},
+      {R"({"path":"title","equals":"Initiate Payment"})", true},
+      {R"({"path":"title","contains":"Payment"})", true},
+      {R"({"path":"texts","contains":"Cash"})", true},
+      {R"({"path":"texts","contains":"Card"})", false},
+      {R"({"path":"gone","absent":true})", true},
+      {R"({"path":"rows.7","absent":true})", true},
+      {R"({"path":"rows.x","absent":true})", true},
+      {R"({"path":"title","absent":true})", false},
+      {R"({"path":"rows","count":2})", true},
+      {R"({"path":"fields","count":0})", true},
+      {R"({"path":"title","count":1})", false},
+      {R"({"path":"","count":5})", true},
+  };
+  for (const auto& item : cases) {
+    std::string error;
+    auto expectation = JsonExpectation::fromCommand(Json::parse(item.command), error);
+    ASSERT_TRUE(expectation) << item.command << ": " << error;
+    Json actual;
+    EXPECT_EQ(!expectation->check(data, actual).has_value(), item.holds) << item.command;
+  }
+}
+
+TEST(JsonExpectationTest, RefusesMalformedChecks) {
+  for (const char* command : {R"({"path":"a"})", R"({"path":"a","equals":1,"count":1})",
+                              R"({"path":"a","count":"2"})", R"({"path":1,"equals":1})",
+                              R"({"path":"a","absent":"yes"})"}) {
+    std::string error;
+    EXPECT_FALSE(JsonExpectation::fromCommand(Json::parse(command), error)) << command;
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+// A screen with a ten-digit mobile field, a disabled button and a hidden button.
+class FormScreen : public Screen, public TextFieldDelegate {
+ public:
+  std::string className() const override { return "FormScreen"; }
+  int changes = 0;
+  std::vector<std::string> ended;
+
+  bool shouldChangeCharacters(TextField& field, Utf16Range range, const std::string& replacement) override {
+    if (replacement.find_first_not_of("0123456789") != std::string::npos) return false;
+    return field.text.size() - range.length + replacement.size() <= 10;
+  }
+  void textFieldDidEndEditing(TextField& field, DidEndEditingReason) override { ended.push_back(field.name); }
+
+ protected:
+  void viewDidLoad() override {
+    for (const char* name : {"mobileNoTxt", "amountTxt"}) {
+      auto field = addOutlet(name, std::make_shared<TextField>());
+      field->delegate = std::dynamic_pointer_cast<FormScreen>(shared_from_this());
+      field->addAction(ControlEvent::editingChanged, [this](Control&) { ++changes; });
+    }
+    addOutlet("actionButton", std::make_shared<Button>())->enabled = false;
+    addOutlet("hiddenButton", std::make_shared<Button>())->hidden = true;
+  }
+};
+
+class DriverWithFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    driver.run(Json::parse(R"({"do":"start"})"), 1);
+    form = std::make_shared<FormScreen>();
+    driver.environment()->hostStack().pushViewController(form, false);
+  }
+  Json run(const char* command) { return driver.run(Json::parse(command), 2); }
+
+  ScriptDriver driver;
+  std::shared_ptr<FormScreen> form;
+};
+
+TEST_F(DriverWithFormTest, TypingOffersEachCharacterToTheDelegate) {
+  EXPECT_EQ(run(R"({"do":"type","target":"mobileNoTxt","text":"98a7654321099"})")["ok"], true);
+  EXPECT_EQ(form->outlet<TextField>("mobileNoTxt")->text, "9876543210");
+  EXPECT_EQ(form->changes, 10);  // refused characters change nothing
+
+  EXPECT_EQ(run(R"({"do":"clear","target":"mobileNoTxt"})")["ok"], true);
+  EXPECT_EQ(form->outlet<TextField>("mobileNoTxt")->text, "");
+}
+
+TEST_F(DriverWithFormTest, TypingInAnotherFieldEndsTheEditingOfTheFirst) {
+  run(R"({"do":"type","target":"mobileNoTxt","text":"98"})");
+  EXPECT_TRUE(form->ended.empty());
+  run(R"({"do":"type","target":"amountTxt","text":"5"})");
+  EXPECT_EQ(form->ended, std::vector<std::string>{"mobileNoTxt"});
+  run(R"({"do":"endEditing","target":"amountTxt"})");
+  EXPECT_EQ(form->ended, (std::vector<std::string>{"mobileNoTxt", "amountTxt"}));
+}
+
+TEST_F(DriverWithFormTest, TapsAPersonCouldNotMakeAreRefused) {
+  auto disabled = run(R"({"do":"tap","target":"actionButton"})");
+  EXPECT_EQ(disabled["ok"], false);
+  EXPECT_EQ(disabled["error"], "actionButton is disabled");
+  EXPECT_EQ(run(R"({"do":"tap","target":"hiddenButton"})")["error"], "hiddenButton is hidden");
+  EXPECT_EQ(run(R"({"do":"type","target":"actionButton","text":"1"})")["error"], "actionButton is not a text field");
+  EXPECT_EQ(run(R"({"do":"action","name":"noSuchAction:"})")["ok"], false);
+  EXPECT_FALSE(driver.succeeded());
+}
+
+TEST_F(DriverWithFormTest, DumpListsOutletsAndVisibleTexts) {
+  run(R"({"do":"type","target":"mobileNoTxt","text":"42"})");
+  auto dump = run(R"({"do":"dump"})")["result"];
+  EXPECT_EQ(dump["class"], "FormScreen");
+  EXPECT_EQ(dump["elements"]["mobileNoTxt"]["text"], "42");
+  EXPECT_EQ(dump["elements"]["hiddenButton"]["hidden"], true);
+  EXPECT_EQ(dump["texts"], Json::array({"42"}));
+}
+
+}  // namespace
+}  // namespace kassio::sim
