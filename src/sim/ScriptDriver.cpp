@@ -1,8 +1,12 @@
 #include "sim/ScriptDriver.h"
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
+#include <set>
 
 #include "kassio/platform/foundation/Platform.h"
+#include "kassio/platform/json/Json.h"
 #include "kassio/platform/text/UnicodeText.h"
 #include "kassio/platform/ui/AlertController.h"
 #include "kassio/platform/ui/ListView.h"
@@ -115,10 +119,13 @@ std::string ScriptDriver::ensureStarted() {
 ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   if (environment_) return {"start comes once, before every other command", {}, {}};
   std::string error;
+  auto fixture = loadFixture(command, error);
+  if (!fixture) return {error, {}, {}};
   auto settings = SimEnvironment::settingsFrom(command, error);
   if (!settings) return {error, {}, {}};
   environment_ = SimEnvironment::install(*settings, defaultsFile_, error);
   if (!environment_) return {error, {}, {}};
+  fixture_ = std::move(*fixture);
   logToken_ = environment_->notifications().addObserver("", [this](const Notification& note) {
     if (hostPosting_) return;
     Json userInfo = Json::object();
@@ -126,6 +133,30 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
     posted_.push_back({{"name", note.name}, {"object", jsonFromAny(note.object)}, {"userInfo", userInfo}});
   });
   return {};
+}
+
+std::optional<ScriptDriver::Json> ScriptDriver::loadFixture(const Json& command, std::string& error) {
+  static const std::set<std::string> settingKeys{"do", "fixture", "theme", "netlane", "authbase",
+                                                 "now", "tz", "language", "seed"};
+  Json fixture = Json::object();
+  if (auto path = command.find("fixture"); path != command.end() && !path->is_null()) {
+    if (!path->is_string()) {
+      error = "start: fixture must be a file name";
+      return std::nullopt;
+    }
+    std::ifstream file(path->get<std::string>(), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    auto parsed = file ? parseJson(text) : std::nullopt;
+    if (!parsed || !parsed->is_object()) {
+      error = "start: fixture " + path->get<std::string>() + " is not a readable JSON object";
+      return std::nullopt;
+    }
+    fixture = std::move(*parsed);
+  }
+  // Keys given inline override the file's.
+  for (const auto& [key, value] : command.items())
+    if (!settingKeys.count(key)) fixture[key] = value;
+  return fixture;
 }
 
 ScriptDriver::Outcome ScriptDriver::expect(const Json& command) {

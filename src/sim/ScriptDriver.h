@@ -61,6 +61,8 @@ class ScriptDriver {
   Outcome notifications(const Json& command);
   Outcome post(const Json& command);
 
+  // The merchant fixture of a start command: its file, overridden by the keys given inline.
+  static std::optional<Json> loadFixture(const Json& command, std::string& error);
   // Starts with the default settings when a script does not begin with `start`.
   std::string ensureStarted();
   Outcome withTargetField(const Json& command,
@@ -70,6 +72,7 @@ class ScriptDriver {
 
   std::string defaultsFile_;
   std::unique_ptr<SimEnvironment> environment_;
+  Json fixture_ = Json::object();
   std::optional<platform::ObserverToken> logToken_;
   Json posted_ = Json::array();  // notifications the module posted
   bool hostPosting_ = false;     // the script itself is posting

@@ -50,6 +50,17 @@ TEST(ScriptRunnerTest, AFailedExpectationFailsTheScriptAndShowsTheActualValue) {
   EXPECT_EQ(lines[1]["line"], 2);
 }
 
+TEST(ScriptRunnerTest, AnUnreadableFixtureFailsTheStartAndTheDefaultsTakeOver) {
+  std::istringstream script(R"({"do":"start","fixture":"no/such/fixture.json"}
+{"do":"nav"})");
+  std::ostringstream output;
+  EXPECT_EQ(ScriptRunner("").run(script, output), 1);
+  auto lines = resultLines(output.str());
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]["error"], "start: fixture no/such/fixture.json is not a readable JSON object");
+  EXPECT_EQ(lines[1]["ok"], true);
+}
+
 TEST(JsonExpectationTest, ChecksOnTheLastResult) {
   Json data = Json::parse(R"({"rows":[{"amount":200},{"amount":12.5}],"texts":["SMS Pay","Cash"],
                               "title":"Initiate Payment","gone":null,"fields":{}})");
