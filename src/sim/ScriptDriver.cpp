@@ -5,13 +5,19 @@
 #include <iterator>
 #include <set>
 
+#include "kassio/entry/AuthMPosData.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/json/Json.h"
+#include "kassio/platform/text/Base64.h"
 #include "kassio/platform/text/UnicodeText.h"
 #include "kassio/platform/ui/AlertController.h"
 #include "kassio/platform/ui/ListView.h"
 #include "kassio/ui/AlertPresenter.h"
 #include "sim/AnyJson.h"
+#include "sim/FunctionCalls.h"
+#include "sim/ManagerCalls.h"
+#include "sim/ModuleConfiguration.h"
+#include "sim/ModuleStateDump.h"
 #include "sim/JsonExpectation.h"
 #include "sim/ScreenInspector.h"
 
@@ -75,6 +81,12 @@ const std::map<std::string, ScriptDriver::Command>& ScriptDriver::commands() {
       {"setDefault", &ScriptDriver::setDefault},
       {"notifications", &ScriptDriver::notifications},
       {"post", &ScriptDriver::post},
+      {"manager", &ScriptDriver::manager},
+      {"fn", &ScriptDriver::fn},
+      {"state", &ScriptDriver::state},
+      {"auth", &ScriptDriver::auth},
+      {"reply", &ScriptDriver::reply},
+      {"requests", &ScriptDriver::requests},
   };
   return table;
 }
@@ -126,6 +138,10 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   environment_ = SimEnvironment::install(*settings, defaultsFile_, error);
   if (!environment_) return {error, {}, {}};
   fixture_ = std::move(*fixture);
+  authbase_ = std::make_shared<DriverAuthbase>();
+  netlane_ = std::make_shared<ScriptedNetlane>();
+  if (auto failure = ModuleConfiguration::apply(command, fixture_, {authbase_, netlane_}); !failure.empty())
+    return {failure, {}, {}};
   logToken_ = environment_->notifications().addObserver("", [this](const Notification& note) {
     if (hostPosting_) return;
     Json userInfo = Json::object();
@@ -370,6 +386,69 @@ ScriptDriver::Outcome ScriptDriver::post(const Json& command) {
                                                                : std::map<std::string, std::any>{});
   hostPosting_ = false;
   return {};
+}
+
+ScriptDriver::Outcome ScriptDriver::manager(const Json& command) {
+  auto method = optionalText(command, "method");
+  if (!method) return {"manager: method must be an operation name", {}, {}};
+  std::string error;
+  auto result = ManagerCalls::call(*method, command.value("args", Json::object()), error);
+  if (!result) return {error, {}, {}};
+  return {{}, *result, {}};
+}
+
+ScriptDriver::Outcome ScriptDriver::fn(const Json& command) {
+  auto name = optionalText(command, "name");
+  if (!name) return {"fn: name must be a function name", {}, {}};
+  std::string error;
+  auto result = FunctionCalls::call(*name, command.value("args", Json::object()), error);
+  if (!result) return {error, {}, {}};
+  return {{}, *result, {}};
+}
+
+ScriptDriver::Outcome ScriptDriver::state(const Json&) { return {{}, ModuleStateDump::current(), {}}; }
+
+ScriptDriver::Outcome ScriptDriver::auth(const Json& command) {
+  auto reply = command.find("reply");
+  if (reply == command.end()) return {"auth: reply must be the AuthMPosData fields or null", {}, {}};
+  if (reply->is_null()) {
+    authbase_->queueReply(std::nullopt);
+    return {};
+  }
+  if (!reply->is_object()) return {"auth: reply must be the AuthMPosData fields or null", {}, {}};
+  // Fields the reply leaves out read as false or empty.
+  Json fields = encodeJsonValue(AuthMPosData{});
+  for (const auto& [key, value] : reply->items()) fields[key] = value;
+  auto data = decodeJson<AuthMPosData>(fields);
+  if (!data) return {"auth: reply does not decode as AuthMPosData", {}, {}};
+  authbase_->queueReply(std::move(*data));
+  return {};
+}
+
+ScriptDriver::Outcome ScriptDriver::reply(const Json& command) {
+  auto name = optionalText(command, "case");
+  auto kind = name ? authCustomeCaseNamed(*name) : std::nullopt;
+  if (!kind) return {"reply: case must be a request case name", {}, {}};
+  if (command.value("fail", false)) {
+    netlane_->replyFailure(*kind);
+  } else if (auto json = command.find("json"); json != command.end()) {
+    netlane_->replyJson(*kind, *json);
+  } else if (auto body = optionalText(command, "body")) {
+    netlane_->replyBody(*kind, NetlaneManager::Body(body->begin(), body->end()));
+  } else if (auto encoded = optionalText(command, "bodyBase64")) {
+    auto bytes = base64Decode(*encoded);
+    if (!bytes) return {"reply: bodyBase64 is not Base64", {}, {}};
+    netlane_->replyBody(*kind, std::move(*bytes));
+  } else {
+    return {"reply needs json, body, bodyBase64 or fail", {}, {}};
+  }
+  return {};
+}
+
+ScriptDriver::Outcome ScriptDriver::requests(const Json& command) {
+  Json log = netlane_->requestsJson();
+  if (command.value("clear", false)) netlane_->clearRequests();
+  return {{}, log, {}};
 }
 
 }  // namespace kassio::sim

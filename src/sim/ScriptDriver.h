@@ -11,6 +11,8 @@
 #include <nlohmann/json.hpp>
 
 #include "kassio/platform/foundation/NotificationCenter.h"
+#include "kassio/transactions/ScriptedNetlane.h"
+#include "sim/DriverAuthbase.h"
 #include "sim/SimEnvironment.h"
 
 namespace kassio::sim {
@@ -60,6 +62,12 @@ class ScriptDriver {
   Outcome setDefault(const Json& command);
   Outcome notifications(const Json& command);
   Outcome post(const Json& command);
+  Outcome manager(const Json& command);
+  Outcome fn(const Json& command);
+  Outcome state(const Json& command);
+  Outcome auth(const Json& command);
+  Outcome reply(const Json& command);
+  Outcome requests(const Json& command);
 
   // The merchant fixture of a start command: its file, overridden by the keys given inline.
   static std::optional<Json> loadFixture(const Json& command, std::string& error);
@@ -73,6 +81,8 @@ class ScriptDriver {
   std::string defaultsFile_;
   std::unique_ptr<SimEnvironment> environment_;
   Json fixture_ = Json::object();
+  std::shared_ptr<DriverAuthbase> authbase_;
+  std::shared_ptr<ScriptedNetlane> netlane_;
   std::optional<platform::ObserverToken> logToken_;
   Json posted_ = Json::array();  // notifications the module posted
   bool hostPosting_ = false;     // the script itself is posting

@@ -61,4 +61,12 @@ inline std::vector<std::string> drain(std::vector<std::string>& log) {
   return taken;
 }
 
+// The calls one screen received, without its tag, in order.
+inline std::vector<std::string> eventsOf(const std::vector<std::string>& log, const std::string& tag) {
+  std::vector<std::string> events;
+  for (const auto& entry : log)
+    if (entry.rfind(tag + ".", 0) == 0) events.push_back(entry.substr(tag.size() + 1));
+  return events;
+}
+
 }  // namespace kassio::platform

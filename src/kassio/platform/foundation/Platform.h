@@ -11,6 +11,7 @@ class UserDefaults;
 class RandomSource;
 class Localization;
 class Window;
+class ViewCapture;
 
 // The operating services the module runs on, installed once by the host (the simulator, the
 // driver, a test) before the module is used: what an app gets from its OS as process-wide
@@ -22,6 +23,7 @@ struct Platform {
   std::shared_ptr<RandomSource> random;
   std::shared_ptr<Localization> localization;
   std::shared_ptr<Window> window;
+  std::shared_ptr<ViewCapture> viewCapture;
   std::string timeZone = "Asia/Kolkata";  // IANA id of the device's time zone
   double screenScale = 3;
 

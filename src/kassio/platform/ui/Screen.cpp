@@ -90,12 +90,16 @@ Screen* Screen::presentingScreen() const { return const_cast<Screen*>(this)->pre
 bool Screen::present(std::shared_ptr<Screen> screen, bool animated, std::function<void()> completion) {
   Screen* host = presentationHost();
   if (!screen || host->presented_ || screen->presenting_ || screen->parent_) return false;
+  // The host itself, or a screen it is presented by, would close the chain into a loop.
+  for (Screen* below = host; below; below = below->presenting_)
+    if (below == screen.get()) return false;
   auto keepHost = host->shared_from_this();
   host->presented_ = screen;
   screen->presenting_ = host;
   screen->loadViewIfNeeded();
   bool coversPresenter = screen->modalPresentationStyle == ModalPresentationStyle::fullScreen;
-  bool hostVisible = host->isVisible();
+  // A host still coming on screen (its own presentation not finished) counts as shown.
+  bool hostVisible = host->isOnScreen();
   if (coversPresenter && hostVisible) host->beginAppearance(false, animated);
   if (hostVisible) screen->beginAppearance(true, animated);
   afterTransition([keepHost, screen, coversPresenter, hostVisible, completion = std::move(completion)] {
@@ -115,22 +119,28 @@ void Screen::dismiss(bool animated, std::function<void()> completion) {
     if (completion) afterTransition(std::move(completion));
     return;
   }
-  auto keepPresenter = presenter->shared_from_this();
-  auto dismissed = presenter->presented_;
-  // Screens presented above the dismissed one go with it.
-  if (dismissed->presented_) dismissed->dismiss(false);
-  bool wasVisible = dismissed->isVisible() || dismissed->appearance_ == Appearance::appearing;
+  presenter->dismissPresented(animated, true, std::move(completion));
+}
+
+bool Screen::dismissPresented(bool animated, bool presenterReturns, std::function<void()> completion) {
+  auto keepPresenter = shared_from_this();
+  auto dismissed = presented_;
+  bool wasShown = dismissed->isOnScreen();
+  // Screens presented above the dismissed one go with it, and it does not come back on screen in
+  // between. When one of them was shown, the dismissed one was shown too (they cover it).
+  if (dismissed->presented_ && dismissed->dismissPresented(false, false, {})) wasShown = true;
   bool coveredPresenter = dismissed->modalPresentationStyle == ModalPresentationStyle::fullScreen;
-  if (wasVisible) dismissed->beginAppearance(false, animated);
-  presenter->presented_.reset();
+  if (wasShown) dismissed->beginAppearance(false, animated);
+  presented_.reset();
   dismissed->presenting_ = nullptr;
-  bool presenterReturns = wasVisible && coveredPresenter;
-  if (presenterReturns) presenter->beginAppearance(true, animated);
-  afterTransition([keepPresenter, dismissed, wasVisible, presenterReturns, completion = std::move(completion)] {
-    if (wasVisible) dismissed->endAppearance();
+  presenterReturns = presenterReturns && wasShown && coveredPresenter;
+  if (presenterReturns) beginAppearance(true, animated);
+  afterTransition([keepPresenter, dismissed, wasShown, presenterReturns, completion = std::move(completion)] {
+    if (wasShown) dismissed->endAppearance();
     if (presenterReturns) keepPresenter->endAppearance();
     if (completion) completion();
   });
+  return wasShown;
 }
 
 NavigationController* Screen::navigationController() const {

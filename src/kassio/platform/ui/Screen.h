@@ -53,7 +53,8 @@ class Screen : public ActionTarget, public std::enable_shared_from_this<Screen> 
 
   // Presentation. A child screen presents through the screen that contains it.
   ModalPresentationStyle modalPresentationStyle = ModalPresentationStyle::fullScreen;
-  // Returns false (and drops the completion) when this screen already presents another.
+  // Returns false (and drops the completion) when this screen already presents another, or when
+  // `screen` is presented already, is a child, or is this screen or one presenting it.
   bool present(std::shared_ptr<Screen> screen, bool animated, std::function<void()> completion = {});
   // Dismisses what this screen presents, or else this screen (or its container) itself; the
   // completion runs on the main loop after the transition.
@@ -107,6 +108,12 @@ class Screen : public ActionTarget, public std::enable_shared_from_this<Screen> 
 
  private:
   enum class Appearance { disappeared, appearing, appeared, disappearing };
+
+  bool isOnScreen() const { return appearance_ == Appearance::appeared || appearance_ == Appearance::appearing; }
+  // Takes down the screen this one presents and those above it; this one comes back on screen
+  // only when `presenterReturns` (not for the screens in between). Returns whether the dismissed
+  // screen, or one above it, was shown.
+  bool dismissPresented(bool animated, bool presenterReturns, std::function<void()> completion);
 
   std::shared_ptr<View> view_;
   OutletRegistry outlets_;

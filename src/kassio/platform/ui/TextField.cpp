@@ -84,7 +84,7 @@ void TextField::describe(nlohmann::ordered_json& out) const {
 
 void TextField::ownTexts(std::vector<std::string>& out) const {
   if (!text.empty()) {
-    out.push_back(isSecureTextEntry ? std::string(text.size(), '*') : text);
+    out.push_back(isSecureTextEntry ? std::string(graphemeCount(text), '*') : text);  // one per character
   } else if (!placeholder.empty()) {
     out.push_back(placeholder);
   }

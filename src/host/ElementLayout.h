@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "host/ImageAssets.h"
+#include "host/LayoutBox.h"
+#include "host/TextShaper.h"
+#include "kassio/platform/ui/Button.h"
+#include "kassio/platform/ui/Label.h"
+#include "kassio/platform/ui/StackView.h"
+#include "kassio/platform/ui/TextField.h"
+#include "kassio/platform/ui/WebView.h"
+
+namespace kassio::host {
+
+// Lays an element tree out in a phone-width column. The screens state few frames, so the
+// layout is a simple one of our own, legible and stable rather than exact:
+// - a stack view places its visible children along its axis with its spacing; across a
+//   vertical stack they take the full width, in a horizontal one they are centred on the row,
+//   and the width left over after fixed-width children is shared by the others;
+// - any other container stacks its visible children top to bottom at full width; a child whose
+//   frame has an origin of its own is placed there instead;
+// - a container with rounded corners or a border keeps its stacked children 12 points in;
+// - labels take the height of their text, measured with pango at their width; images their
+//   natural size (an asset's own size, a pixel per point of data), scaled down to fit, and
+//   sit centred in a column, as do activity indicators and animations;
+// - a stated frame size is kept, except that a container grows to hold its children;
+// - hidden elements and their subtrees take no space and are left out; list rows follow one
+//   another (a paged list shows its current page).
+// The module's frames are not changed: the result is a separate tree of boxes.
+class ElementLayout {
+ public:
+  static constexpr double phoneWidth = 390;
+
+  ElementLayout(TextShaper& text, ImageAssets& images) : text_(text), images_(images) {}
+
+  // The visible tree of `root` in a box `size.width` wide and at least `size.height` tall (or
+  // as tall as the root's frame states), taller when its content needs it. A hidden root gives
+  // an empty box without a view.
+  LayoutBox layout(const platform::View& root, platform::Size size);
+
+  // The text of an element as it is drawn; empty text gives no spec.
+  static std::optional<TextSpec> labelText(const platform::Label& label);
+  static std::optional<TextSpec> buttonTitle(const platform::Button& button);
+  static std::optional<TextSpec> fieldText(const platform::TextField& field);
+  static std::optional<TextSpec> webText(const platform::WebView& web);
+
+ private:
+  LayoutBox place(const platform::View& view, double width);
+  // The element's own content (text, image) at this width: its height, with the text in `box`.
+  double ownHeight(const platform::View& view, double width, LayoutBox& box);
+  double naturalWidth(const platform::View& view, double limit);
+  // Children stacked top to bottom from `top`; returns the height they reach.
+  double flowVertically(const platform::View& parent, const std::vector<const platform::View*>& children,
+                        LayoutBox& box, double width, double spacing, bool honourOrigins, double top = 0);
+  double stackHorizontally(const platform::StackView& stack, LayoutBox& box, double width);
+  double layRows(const platform::View& list, LayoutBox& box, double width);
+  // Shaped to fit `width`: on one line when it fits, broken (or cut short) when it does not.
+  std::shared_ptr<const TextBlock> fit(const TextSpec& spec, double width);
+  platform::Size imageSize(const platform::Image& image) { return images_.naturalSize(image); }
+
+  TextShaper& text_;
+  ImageAssets& images_;
+};
+
+}  // namespace kassio::host

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include "kassio/platform/json/Json.h"
+#include "kassio/transactions/CashPayResponse.h"
+#include "kassio/transactions/PaymentModeStatusDataModel.h"
+#include "kassio/transactions/RecordRegistry.h"
+#include "kassio/transactions/RequestTimestamp.h"
+#include "transactions/NetlaneFixture.h"
+
+namespace kassio {
+namespace {
+
+// A body decoded as a record and encoded back; "null" where it must fail to decode as a whole.
+struct DecodeCase {
+  const char* record;
+  const char* body;
+  const char* encoded;
+};
+
+void expectDecodes(const DecodeCase& c) {
+  const auto decoded = decodeRecordByName(c.record, c.body);
+  const auto expected = platform::parseJson(c.encoded);
+  ASSERT_TRUE(expected) << c.encoded;
+  if (expected->is_null()) {
+    EXPECT_FALSE(decoded) << c.record << " " << c.body;
+  } else {
+    ASSERT_TRUE(decoded) << c.record << " " << c.body;
+    EXPECT_EQ(*decoded, *expected) << c.record << " " << c.body;
+  }
+}
+
+TEST(TransactionRecords, DecodingRules) {
+  const DecodeCase cases[] = {
+      // Only the fields present are filled and written back; unknown keys are ignored.
+      {"CashPayResponse", R"({"status":"Success","extra":1})", R"({"status":"Success"})"},
+      {"CashPayResponse", R"({"mTxnid":"M1","status":"Success","payerVpa":"a@b","statusMessage":"ok"})",
+       R"({"status":"Success","statusMessage":"ok","mTxnid":"M1","payerVpa":"a@b"})"},
+      // The status code: one of the seven listed texts, in their exact case.
+      {"CashPayResponse", R"({"statusCode":"S101"})", R"({"statusCode":"S101"})"},
+      {"CashPayResponse", R"({"statusCode":"E105"})", R"({"statusCode":"E105"})"},
+      {"CashPayResponse", R"({"statusCode":"P109"})", R"({"statusCode":"P109"})"},
+      {"CashPayResponse", R"({"status":"Success","statusCode":"s101"})", "null"},
+      {"CashPayResponse", R"({"status":"Success","statusCode":"S102"})", "null"},
+      {"CashPayResponse", R"({"statusCode":""})", "null"},
+      {"LinkPayResponse", R"({"statusCode":"S103","merchantVPA":"m@bank"})",
+       R"({"merchantVPA":"m@bank","statusCode":"S103"})"},
+      {"LinkPayResponse", R"({"statusCode":"e101"})", "null"},
+      // The UPI check's status code is plain text.
+      {"SimpleAPIResponse", R"({"statusCode":"anything","status":"ok"})", R"({"status":"ok","statusCode":"anything"})"},
+      // Null leaves a field absent; a wrong type fails the record.
+      {"CashPayResponse", R"({"status":null,"statusCode":null})", "{}"},
+      {"CashPayResponse", R"({"status":1})", "null"},
+      {"CashPayResponse", R"({"mTxnid":["M1"]})", "null"},
+      {"CashPayResponse", "[]", "null"},
+      {"CashPayResponse", "not json", "null"},
+      // The customer id of a pay-later transaction is keyed "customerId".
+      {"AddPayLaterTxnResponse", R"({"customerID":"C1","plTxnid":"P1"})", R"({"plTxnid":"P1"})"},
+      {"AddPayLaterTxnResponse", R"({"customerId":"C1"})", R"({"customerId":"C1"})"},
+      // plCustID is an integer: a JSON number, not a quoted one.
+      {"GetCustomerResponse", R"({"plCustID":"12"})", "null"},
+      {"GetCustomerResponse", R"({"plCustID":12,"payLaterBalance":"500"})",
+       R"({"plCustID":12,"payLaterBalance":"500"})"},
+      {"GetCustomerResponse", R"({"plCustID":12.5})", "null"},
+      // Counts and spends of the loyalty detail are texts.
+      {"LoyaltyResponse", R"({"loyaltyDetail":{"count30":3}})", "null"},
+      {"LoyaltyResponse", R"({"status":"Success","loyaltyDetail":{"count30":"3","text1":["Regular","Big spender"]}})",
+       R"({"status":"Success","loyaltyDetail":{"count30":"3","text1":["Regular","Big spender"]}})"},
+      {"LoyaltyDetail", R"({"text1":["a",2]})", "null"},
+      {"LoyaltyDetail", R"({"spend90":"1200.50","flag":"Y"})", R"({"flag":"Y","spend90":"1200.50"})"},
+  };
+  for (const auto& c : cases) expectDecodes(c);
+}
+
+TEST(TransactionRecords, StatusCodeRawValues) {
+  const std::pair<UPICollectStatusCode, const char*> codes[] = {
+      {UPICollectStatusCode::sessionExpired, "E105"}, {UPICollectStatusCode::invalidRequest, "P101"},
+      {UPICollectStatusCode::success, "S101"},        {UPICollectStatusCode::inProgress, "S103"},
+      {UPICollectStatusCode::failed, "E107"},         {UPICollectStatusCode::invalidAmount, "P109"},
+      {UPICollectStatusCode::serverError, "E101"},
+  };
+  for (const auto& [code, raw] : codes) {
+    EXPECT_EQ(rawValue(code), raw);
+    const auto decoded = platform::decodeJson<CashPayResponse>(std::string(R"({"statusCode":")") + raw + "\"}");
+    ASSERT_TRUE(decoded) << raw;
+    EXPECT_EQ(decoded->statusCode, code);
+  }
+}
+
+TEST(TransactionRecords, RegistryKnowsEveryBackendRecord) {
+  for (const char* name : {"CashPayResponse",
+                           "LinkPayResponse",
+                           "SimpleAPIResponse",
+                           "GetCustomerResponse",
+                           "AddPayLaterTxnResponse",
+                           "LoyaltyResponse",
+                           "LoyaltyDetail",
+                           "PaymentCustomOfferDetails",
+                           "OfferData",
+                           "EligibleOffer",
+                           "OfferDetails",
+                           "BannerDetails",
+                           "BannerImage",
+                           "BannerMetaDetails",
+                           "AddOfferRedemption",
+                           "RedemptionData",
+                           "CustomOfferDetails",
+                           "CustomOfferData",
+                           "BannerData",
+                           "BannerFrameClass",
+                           "SalesCounterDataResponse",
+                           "SalesCounterListData",
+                           "MiniStatementResponse",
+                           "TransactionParam"}) {
+    EXPECT_TRUE(isDecodableRecord(name)) << name;
+  }
+  EXPECT_EQ(decodableRecordNames().size(), 24u);
+  EXPECT_FALSE(isDecodableRecord("QRPayResponse"));  // built from the raw body, never decoded
+  EXPECT_FALSE(decodeRecordByName("NoSuchRecord", "{}"));
+}
+
+TEST(PaymentModeStatusDataModel, TheStatusScreenReadsItThroughTheProtocol) {
+  const PaymentModeStatusDataModel model({.amount = "10.00",
+                                          .paymentMode = "Cash",
+                                          .txnId = "M1",
+                                          .status = "Success",
+                                          .statusMessage = "Tea",
+                                          .terminalID = "T1",
+                                          .redemptionData = "R5",
+                                          .payerVPA = "a@b"});
+  const PaymentModeStatusDataModelProtocol& status = model;
+  EXPECT_EQ(status.paymentMode(), "Cash");
+  EXPECT_EQ(status.txnId(), "M1");
+  EXPECT_EQ(status.redemptionData(), "R5");
+  EXPECT_EQ(status.payerVPA(), "a@b");
+  EXPECT_EQ(status.customerName(), "");  // every field is present, empty where unknown
+  EXPECT_EQ(status.bankReferenceId(), "");
+  const auto encoded = platform::encodeJsonValue(model.fields());
+  EXPECT_EQ(encoded.size(), 17u);
+  EXPECT_EQ(encoded.begin().key(), "customerName");
+  EXPECT_EQ((--encoded.end()).key(), "payerVPA");
+}
+
+TEST(RequestTimestamp, IsTheLocalTimeWithoutSeparators) {
+  const auto previous = platform::Platform::current().timeZone;
+  platform::Platform::current().timeZone = "Asia/Kolkata";
+  EXPECT_EQ(requestTimestamp(platform::Date{1796965200}), "20261211T103000");  // 05:00 UTC
+  platform::Platform::current().timeZone = previous;
+}
+
+}  // namespace
+}  // namespace kassio
