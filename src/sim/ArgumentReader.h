@@ -32,6 +32,18 @@ class ArgumentReader {
     return decoded;
   }
 
+  // Runs an operation on the arguments; its result, or none with `error` naming the operation
+  // and the first bad argument.
+  template <class Operation>
+  static std::optional<Json> invoke(const std::string& name, const Operation& operation, const Json& args,
+                                    std::string& error) {
+    ArgumentReader reader(args);
+    Json result = operation(reader);
+    if (reader.ok()) return result;
+    error = name + ": " + reader.error();
+    return std::nullopt;
+  }
+
   const std::string& error() const { return error_; }
   bool ok() const { return error_.empty(); }
   void fail(std::string message) {

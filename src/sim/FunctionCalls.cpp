@@ -144,13 +144,7 @@ std::optional<Json> FunctionCalls::call(const std::string& name, const Json& arg
     error = "no exported function " + name;
     return std::nullopt;
   }
-  ArgumentReader reader(args);
-  Json result = found->second(reader);
-  if (!reader.ok()) {
-    error = name + ": " + reader.error();
-    return std::nullopt;
-  }
-  return result;
+  return ArgumentReader::invoke(name, found->second, args, error);
 }
 
 }  // namespace kassio::sim

@@ -86,13 +86,7 @@ std::optional<Json> ManagerCalls::call(const std::string& method, const Json& ar
     error = "KassioManager has no operation " + method;
     return std::nullopt;
   }
-  ArgumentReader reader(args);
-  Json result = found->second(reader);
-  if (!reader.ok()) {
-    error = method + ": " + reader.error();
-    return std::nullopt;
-  }
-  return result;
+  return ArgumentReader::invoke(method, found->second, args, error);
 }
 
 }  // namespace kassio::sim

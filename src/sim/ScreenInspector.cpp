@@ -95,6 +95,11 @@ std::shared_ptr<View> ScreenInspector::target(const Screen& screen, const Json& 
   return found;
 }
 
+std::shared_ptr<View> ScreenInspector::targetFor(const Json& command, std::string& error) const {
+  auto screen = screenFor(command, error);
+  return screen ? target(*screen, command, error) : nullptr;
+}
+
 ScreenInspector::Json ScreenInspector::dump(Screen& screen) {
   Json out = Json::object();
   out["class"] = screen.className();

@@ -29,6 +29,8 @@ class ScreenInspector {
   // row (the row itself when "target" is absent).
   static std::shared_ptr<platform::View> target(const platform::Screen& screen, const Json& command,
                                                 std::string& error);
+  // The target of a command on the screen it names (or the top screen).
+  std::shared_ptr<platform::View> targetFor(const Json& command, std::string& error) const;
 
   static Json dump(platform::Screen& screen);
   Json navigation(const platform::NavigationController& hostStack) const;

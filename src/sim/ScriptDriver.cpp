@@ -196,10 +196,7 @@ ScriptDriver::Outcome ScriptDriver::wait(const Json& command) {
 
 ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
   std::string error;
-  ScreenInspector inspector(environment_->window());
-  auto screen = inspector.screenFor(command, error);
-  if (!screen) return {error, {}, {}};
-  auto element = ScreenInspector::target(*screen, command, error);
+  auto element = ScreenInspector(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   if (auto refusal = refusalToTouch(*element); !refusal.empty())
     return {command.value("target", "row") + " " + refusal, {}, {}};
@@ -217,10 +214,7 @@ ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
 ScriptDriver::Outcome ScriptDriver::withTargetField(
     const Json& command, const std::function<Outcome(const std::shared_ptr<TextField>&)>& body) {
   std::string error;
-  ScreenInspector inspector(environment_->window());
-  auto screen = inspector.screenFor(command, error);
-  if (!screen) return {error, {}, {}};
-  auto element = ScreenInspector::target(*screen, command, error);
+  auto element = ScreenInspector(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   auto field = std::dynamic_pointer_cast<TextField>(element);
   if (!field) return {command.value("target", "") + " is not a text field", {}, {}};
@@ -272,10 +266,7 @@ ScriptDriver::Outcome ScriptDriver::action(const Json& command) {
 
 ScriptDriver::Outcome ScriptDriver::swipe(const Json& command) {
   std::string error;
-  ScreenInspector inspector(environment_->window());
-  auto screen = inspector.screenFor(command, error);
-  if (!screen) return {error, {}, {}};
-  auto list = std::dynamic_pointer_cast<ListView>(ScreenInspector::target(*screen, command, error));
+  auto list = std::dynamic_pointer_cast<ListView>(ScreenInspector(environment_->window()).targetFor(command, error));
   if (!list) return {error.empty() ? "swipe: the target is not a list" : error, {}, {}};
   auto page = command.find("page");
   if (page == command.end() || !page->is_number_integer() || page->get<int>() < 0)
