@@ -86,8 +86,7 @@ void BM_LayoutOnly_RedrawnTree(benchmark::State& state) {
   host::ScreenRenderer renderer;
   auto root = labelTree(100000);
   frame(renderer, *root);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(renderer.layout().layout(*root, {host::ElementLayout::phoneWidth, 0}));
+  for (auto _ : state) benchmark::DoNotOptimize(renderer.layout().layout(*root, {host::ElementLayout::phoneWidth, 0}));
 }
 BENCHMARK(BM_LayoutOnly_RedrawnTree)->Unit(benchmark::kMillisecond);
 
@@ -96,7 +95,8 @@ void BM_EncodePng(benchmark::State& state) {
   auto root = labelTree(100000);
   auto surface = frame(renderer, *root);
   for (auto _ : state) benchmark::DoNotOptimize(host::PngRenderer::encode(surface.get()));
-  state.counters["pixels"] = cairo_image_surface_get_width(surface.get()) * cairo_image_surface_get_height(surface.get());
+  state.counters["pixels"] =
+      cairo_image_surface_get_width(surface.get()) * cairo_image_surface_get_height(surface.get());
 }
 BENCHMARK(BM_EncodePng)->Unit(benchmark::kMillisecond);
 

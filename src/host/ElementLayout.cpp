@@ -17,19 +17,19 @@ using platform::View;
 namespace {
 
 constexpr double kContainerInset = 12;
-constexpr double kButtonPadding = 12;    // each side of a title
-constexpr double kButtonImageGap = 6;
+constexpr double kButtonPadding = ElementLayout::buttonPadding;
+constexpr double kButtonImageGap = ElementLayout::buttonImageGap;
 constexpr double kButtonMinHeight = 44;  // a comfortable touch target
 constexpr double kFieldMinHeight = 36;
-constexpr double kFieldInset = 4;
+constexpr double kFieldInset = ElementLayout::fieldInset;
 constexpr double kIndicatorSize = 20;
 constexpr double kAnimationSize = 80;
 constexpr double kPageControlHeight = 26;
-constexpr double kPageDotPitch = 16;
-constexpr double kWebInset = 8;
+constexpr double kPageDotPitch = ElementLayout::pageDotPitch;
+constexpr double kWebInset = ElementLayout::webInset;
 constexpr platform::Color kPlaceholderColor{60, 60, 67, 0.3};
 constexpr platform::Color kWebTextColor{0x5C, 0x63, 0x58, 1};
-constexpr platform::Color kSystemTint{0x00, 0x7A, 0xFF, 1};
+constexpr platform::Color kSystemTint = ElementLayout::systemTint;
 
 std::optional<double> statedWidth(const View& view) {
   return view.frame.size.width > 0 ? std::optional(view.frame.size.width) : std::nullopt;
@@ -72,50 +72,46 @@ bool isLeaf(const View& view) {
 // The readable text of a page: tags, scripts and styles dropped, blanks folded, the common
 // entities decoded.
 std::string plainText(const std::string& html) {
-  std::string out;
-  std::size_t at = 0;
-  auto lower = [](std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
+  static const std::pair<const char*, const char*> entities[] = {{"&amp;", "&"},   {"&lt;", "<"},  {"&gt;", ">"},
+                                                                 {"&quot;", "\""}, {"&#39;", "'"}, {"&nbsp;", " "}};
+  auto startsWith = [&](std::size_t at, const char* word, bool foldCase) {
+    for (std::size_t i = 0; word[i]; ++i) {
+      if (at + i >= html.size()) return false;
+      char c = foldCase ? static_cast<char>(std::tolower(static_cast<unsigned char>(html[at + i]))) : html[at + i];
+      if (c != word[i]) return false;
+    }
+    return true;
   };
-  const std::string folded = lower(html);
-  while (at < html.size()) {
-    char c = html[at];
-    if (c == '<') {
-      for (const char* block : {"script", "style"}) {
-        if (folded.compare(at + 1, std::strlen(block), block) == 0) {
-          auto close = folded.find(std::string("</") + block, at);
-          at = close == std::string::npos ? html.size() : close;
-          break;
-        }
+  std::string text;
+  auto blank = [&] {
+    if (!text.empty() && text.back() != ' ') text += ' ';
+  };
+  for (std::size_t at = 0; at < html.size();) {
+    if (html[at] == '<') {
+      for (const char* block : {"<script", "<style"}) {
+        if (!startsWith(at, block, true)) continue;
+        std::string close = std::string("</") + (block + 1);
+        while (at < html.size() && !startsWith(at, close.c_str(), true)) ++at;
       }
       auto end = html.find('>', at);
       at = end == std::string::npos ? html.size() : end + 1;
-      out += ' ';
+      blank();
       continue;
     }
-    if (c == '&') {
-      static const std::pair<const char*, const char*> entities[] = {
-          {"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&nbsp;", " "}};
-      bool decoded = false;
-      for (const auto& [entity, text] : entities) {
-        if (html.compare(at, std::strlen(entity), entity) == 0) {
-          out += text;
-          at += std::strlen(entity);
-          decoded = true;
-          break;
-        }
-      }
-      if (decoded) continue;
+    const auto* entity = std::find_if(std::begin(entities), std::end(entities),
+                                      [&](const auto& item) { return startsWith(at, item.first, false); });
+    if (entity != std::end(entities)) {
+      text += entity->second;
+      at += std::strlen(entity->first);
+    } else if (std::isspace(static_cast<unsigned char>(html[at]))) {
+      blank();
+      ++at;
+    } else {
+      text += html[at++];
     }
-    out += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
-    ++at;
   }
-  std::string folded_blanks;
-  for (char ch : out)
-    if (ch != ' ' || (!folded_blanks.empty() && folded_blanks.back() != ' ')) folded_blanks += ch;
-  while (!folded_blanks.empty() && folded_blanks.back() == ' ') folded_blanks.pop_back();
-  return folded_blanks;
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
 }
 
 // One bullet for each character of a secure entry.
@@ -130,57 +126,57 @@ std::string bullets(const std::string& text) {
 
 std::optional<TextSpec> ElementLayout::labelText(const platform::Label& label) {
   if (label.text().empty()) return std::nullopt;
-  TextSpec spec;
-  spec.text = label.text();
-  if (label.attributedText()) spec.runs = &*label.attributedText();
-  spec.font = label.font.value_or(FontCatalog::defaultFont());
-  spec.color = label.textColor.value_or(platform::Color::black());
-  spec.alignment = label.textAlignment;
-  spec.lines = std::max(label.numberOfLines, 0);
-  return spec;
+  TextSpec textSpec;
+  textSpec.text = label.text();
+  if (label.attributedText()) textSpec.runs = &*label.attributedText();
+  textSpec.font = label.font.value_or(FontCatalog::defaultFont());
+  textSpec.color = label.textColor.value_or(platform::Color::black());
+  textSpec.alignment = label.textAlignment;
+  textSpec.lines = std::max(label.numberOfLines, 0);
+  return textSpec;
 }
 
 std::optional<TextSpec> ElementLayout::buttonTitle(const platform::Button& button) {
   if (button.title().empty()) return std::nullopt;
-  TextSpec spec;
-  spec.text = button.title();
-  if (button.attributedTitle()) spec.runs = &*button.attributedTitle();
-  spec.font = button.titleFont.value_or(platform::Font::systemFont(15));
-  spec.color = button.titleColor.value_or(button.tintColor.value_or(kSystemTint));
-  spec.alignment = platform::TextAlignment::center;
-  return spec;
+  TextSpec textSpec;
+  textSpec.text = button.title();
+  if (button.attributedTitle()) textSpec.runs = &*button.attributedTitle();
+  textSpec.font = button.titleFont.value_or(platform::Font::systemFont(15));
+  textSpec.color = button.titleColor.value_or(button.tintColor.value_or(kSystemTint));
+  textSpec.alignment = platform::TextAlignment::center;
+  return textSpec;
 }
 
 std::optional<TextSpec> ElementLayout::fieldText(const platform::TextField& field) {
-  TextSpec spec;
-  spec.font = field.font.value_or(FontCatalog::defaultFont());
+  TextSpec textSpec;
+  textSpec.font = field.font.value_or(FontCatalog::defaultFont());
   if (!field.text.empty()) {
-    spec.text = field.isSecureTextEntry ? bullets(field.text) : field.text;
-    spec.color = field.textColor.value_or(platform::Color::black());
+    textSpec.text = field.isSecureTextEntry ? bullets(field.text) : field.text;
+    textSpec.color = field.textColor.value_or(platform::Color::black());
   } else if (!field.placeholder.empty()) {
-    spec.text = field.placeholder;
-    spec.color = kPlaceholderColor;
+    textSpec.text = field.placeholder;
+    textSpec.color = kPlaceholderColor;
   } else {
     return std::nullopt;
   }
-  return spec;
+  return textSpec;
 }
 
 std::optional<TextSpec> ElementLayout::webText(const platform::WebView& web) {
   auto text = plainText(web.html());
   if (text.empty()) return std::nullopt;
-  TextSpec spec;
-  spec.text = std::move(text);
-  spec.font = platform::Font::systemFont(14);
-  spec.color = kWebTextColor;
-  spec.lines = 0;
-  return spec;
+  TextSpec textSpec;
+  textSpec.text = std::move(text);
+  textSpec.font = platform::Font::systemFont(14);
+  textSpec.color = kWebTextColor;
+  textSpec.lines = 0;
+  return textSpec;
 }
 
-std::shared_ptr<const TextBlock> ElementLayout::fit(const TextSpec& spec, double width) {
-  auto line = text_.shape(spec, std::nullopt);
+std::shared_ptr<const TextBlock> ElementLayout::fit(const TextSpec& textSpec, double width) {
+  auto line = text_.shape(textSpec, std::nullopt);
   if (!line || line->size().width <= width + 0.01) return line;
-  return text_.shape(spec, width);
+  return text_.shape(textSpec, width);
 }
 
 LayoutBox ElementLayout::layout(const View& root, platform::Size size) {
@@ -214,22 +210,22 @@ LayoutBox ElementLayout::place(const View& view, double width) {
 
 double ElementLayout::ownHeight(const View& view, double width, LayoutBox& box) {
   if (const auto* label = dynamic_cast<const platform::Label*>(&view)) {
-    auto spec = labelText(*label);
-    if (!spec) return 0;
-    box.text = fit(*spec, width);
+    auto textSpec = labelText(*label);
+    if (!textSpec) return 0;
+    box.text = fit(*textSpec, width);
     return box.text ? box.text->size().height : 0;
   }
   if (const auto* button = dynamic_cast<const platform::Button*>(&view)) {
     platform::Size image = button->image ? imageSize(*button->image) : platform::Size{};
-    auto spec = buttonTitle(*button);
-    if (!spec) return image.width > width && image.width > 0 ? image.height * width / image.width : image.height;
+    auto textSpec = buttonTitle(*button);
+    if (!textSpec) return image.width > width && image.width > 0 ? image.height * width / image.width : image.height;
     double imagePart = image.width > 0 ? image.width + kButtonImageGap : 0;
-    box.text = fit(*spec, width - 2 * kButtonPadding - imagePart);
+    box.text = fit(*textSpec, width - 2 * kButtonPadding - imagePart);
     double title = box.text ? box.text->size().height : 0;
     return std::max({kButtonMinHeight, title + 20, image.height});
   }
   if (const auto* field = dynamic_cast<const platform::TextField*>(&view)) {
-    if (auto spec = fieldText(*field)) box.text = fit(*spec, width - 2 * kFieldInset);
+    if (auto textSpec = fieldText(*field)) box.text = fit(*textSpec, width - 2 * kFieldInset);
     return std::max(kFieldMinHeight, (box.text ? box.text->size().height : 0) + 16);
   }
   if (const auto* image = dynamic_cast<const platform::ImageView*>(&view)) {
@@ -244,7 +240,7 @@ double ElementLayout::ownHeight(const View& view, double width, LayoutBox& box) 
     return shows ? kPageControlHeight : 0;
   }
   if (const auto* web = dynamic_cast<const platform::WebView*>(&view)) {
-    if (auto spec = webText(*web)) box.text = text_.shape(*spec, std::max(width - 2 * kWebInset, 0.0));
+    if (auto textSpec = webText(*web)) box.text = text_.shape(*textSpec, std::max(width - 2 * kWebInset, 0.0));
     return std::max(kButtonMinHeight, (box.text ? box.text->size().height : 0) + 2 * kWebInset);
   }
   return 0;
@@ -254,13 +250,13 @@ double ElementLayout::naturalWidth(const View& view, double limit) {
   if (auto stated = statedWidth(view)) return *stated;
   double own = 0;
   if (const auto* label = dynamic_cast<const platform::Label*>(&view)) {
-    auto spec = labelText(*label);
-    auto block = spec ? text_.shape(*spec, std::nullopt) : nullptr;
+    auto textSpec = labelText(*label);
+    auto block = textSpec ? text_.shape(*textSpec, std::nullopt) : nullptr;
     own = block ? block->size().width : 0;
   } else if (const auto* button = dynamic_cast<const platform::Button*>(&view)) {
     double image = button->image ? imageSize(*button->image).width : 0;
-    auto spec = buttonTitle(*button);
-    auto block = spec ? text_.shape(*spec, std::nullopt) : nullptr;
+    auto textSpec = buttonTitle(*button);
+    auto block = textSpec ? text_.shape(*textSpec, std::nullopt) : nullptr;
     own = block ? block->size().width + 2 * kButtonPadding + (image > 0 ? image + kButtonImageGap : 0) : image;
   } else if (const auto* image = dynamic_cast<const platform::ImageView*>(&view)) {
     if (image->image) {
@@ -303,8 +299,8 @@ double ElementLayout::flowVertically(const View& parent, const std::vector<const
   for (const auto* child : children) {
     if (honourOrigins && hasOrigin(*child)) {
       const auto& origin = child->frame.origin;
-      double childWidth = statedWidth(*child).value_or(
-          keepsOwnWidth(*child) ? naturalWidth(*child, column) : std::max(width - origin.x, 0.0));
+      double childWidth = statedWidth(*child).value_or(keepsOwnWidth(*child) ? naturalWidth(*child, column)
+                                                                             : std::max(width - origin.x, 0.0));
       LayoutBox placed = place(*child, childWidth);
       placed.frame.origin = origin;
       reach = std::max(reach, origin.y + placed.frame.size.height);

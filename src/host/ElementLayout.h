@@ -32,6 +32,15 @@ namespace kassio::host {
 class ElementLayout {
  public:
   static constexpr double phoneWidth = 390;
+  // Spacing inside elements, shared with the renderers that draw them.
+  static constexpr double buttonPadding = 12;  // each side of a title
+  static constexpr double buttonImageGap = 6;
+  static constexpr double fieldInset = 4;
+  static constexpr double webInset = 8;
+  static constexpr double pageDotPitch = 16;
+  static constexpr platform::Color systemTint{0x00, 0x7A, 0xFF, 1};
+  static constexpr platform::Color pageDotColor{0xC7, 0xC7, 0xCC, 1};
+  static constexpr platform::Color currentPageDotColor{0x3C, 0x3C, 0x43, 1};
 
   ElementLayout(TextShaper& text, ImageAssets& images) : text_(text), images_(images) {}
 
@@ -40,7 +49,7 @@ class ElementLayout {
   // an empty box without a view.
   LayoutBox layout(const platform::View& root, platform::Size size);
 
-  // The text of an element as it is drawn; empty text gives no spec.
+  // The text of an element as it is drawn; empty text gives no textSpec.
   static std::optional<TextSpec> labelText(const platform::Label& label);
   static std::optional<TextSpec> buttonTitle(const platform::Button& button);
   static std::optional<TextSpec> fieldText(const platform::TextField& field);
@@ -57,7 +66,7 @@ class ElementLayout {
   double stackHorizontally(const platform::StackView& stack, LayoutBox& box, double width);
   double layRows(const platform::View& list, LayoutBox& box, double width);
   // Shaped to fit `width`: on one line when it fits, broken (or cut short) when it does not.
-  std::shared_ptr<const TextBlock> fit(const TextSpec& spec, double width);
+  std::shared_ptr<const TextBlock> fit(const TextSpec& textSpec, double width);
   platform::Size imageSize(const platform::Image& image) { return images_.naturalSize(image); }
 
   TextShaper& text_;

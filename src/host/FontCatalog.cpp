@@ -25,7 +25,7 @@ int weightOf(const std::string& style) {
   };
   // Longer words first: "semibold" must not be read as "bold".
   static constexpr Entry entries[] = {
-      {"extralight", 200}, {"ultralight", 200}, {"hairline", 100}, {"thin", 100},       {"light", 300},
+      {"extralight", 200}, {"ultralight", 200}, {"hairline", 100},  {"thin", 100},      {"light", 300},
       {"semibold", 600},   {"demibold", 600},   {"extrabold", 800}, {"ultrabold", 800}, {"heavy", 800},
       {"black", 900},      {"medium", 500},     {"bold", 700},
   };

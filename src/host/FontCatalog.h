@@ -1,11 +1,11 @@
 #pragma once
 
+#include <pango/pango.h>
+
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
-
-#include <pango/pango.h>
 
 #include "kassio/platform/ui/Font.h"
 

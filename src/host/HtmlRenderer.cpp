@@ -27,7 +27,7 @@ constexpr const char* kStyleSheet =
     ".k-text{display:block;width:100%;white-space:pre-wrap;overflow-wrap:anywhere}"
     ".k-one{white-space:pre;overflow:hidden;text-overflow:ellipsis}"
     ".k-clamp{display:-webkit-box;-webkit-box-orient:vertical;overflow:hidden}"
-    "button.k{font:inherit;cursor:pointer;display:block}"
+    "button.k{font:inherit;color:inherit;background-color:transparent;cursor:pointer;display:block}"
     ".k-button{position:absolute;inset:0;display:flex;align-items:center;justify-content:center;gap:6px;"
     "padding:0 12px;white-space:pre;overflow:hidden}"
     ".k-button img,.k-button .k-mask{flex:none}"
@@ -44,15 +44,17 @@ constexpr const char* kStyleSheet =
     "border-radius:16%;background:#EEF0F2}"
     ".k-web{position:absolute;inset:0;width:100%;height:100%;border:0}";
 
-std::string px(double value) {
+// A CSS number: two decimals at most, no trailing zeros.
+std::string number(double value) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.2f", value);
   std::string text = buffer;
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
-  if (text == "-0") text = "0";
-  return text + "px";
+  return text == "-0" ? "0" : text;
 }
+
+std::string px(double value) { return number(value) + "px"; }
 
 std::string fontCss(const platform::Font& font) {
   auto face = FontCatalog::face(font.name);
@@ -64,10 +66,10 @@ std::string fontCss(const platform::Font& font) {
 }
 
 // The text of a label, title or field as spans of its runs.
-std::string textHtml(const TextSpec& spec) {
-  if (!spec.runs) return HtmlRenderer::escape(spec.text);
+std::string textHtml(const TextSpec& textSpec) {
+  if (!textSpec.runs) return HtmlRenderer::escape(textSpec.text);
   std::string out;
-  for (const auto& run : spec.runs->runs) {
+  for (const auto& run : textSpec.runs->runs) {
     std::string style;
     if (run.font) style += fontCss(*run.font);
     if (run.color) style += "color:" + HtmlRenderer::cssColor(*run.color) + ";";
@@ -123,12 +125,23 @@ std::string HtmlRenderer::escape(const std::string& text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\'': out += "&#39;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -162,9 +175,9 @@ std::string HtmlRenderer::page(const std::string& title, const std::vector<Layer
   }
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
          "<meta name=\"viewport\" content=\"width=" +
-         px(size.width).substr(0, px(size.width).size() - 2) + "\">\n<title>" + escape(title) +
-         "</title>\n<style>" + kStyleSheet + "</style>\n</head>\n<body>\n<div id=\"kassio-window\" style=\"width:" +
-         px(size.width) + ";height:" + px(size.height) + "\">" + body + "</div>\n</body>\n</html>\n";
+         number(size.width) + "\">\n<title>" + escape(title) + "</title>\n<style>" + kStyleSheet +
+         "</style>\n</head>\n<body>\n<div id=\"kassio-window\" style=\"width:" + px(size.width) +
+         ";height:" + px(size.height) + "\">" + body + "</div>\n</body>\n</html>\n";
 }
 
 void HtmlRenderer::element(std::string& out, const LayoutBox& box, Scope scope) {
@@ -177,12 +190,13 @@ void HtmlRenderer::element(std::string& out, const LayoutBox& box, Scope scope) 
   }
   std::string path = view.name.empty() ? std::string() : scope.path + view.name;
   bool ownScreen = scope.topLayer && scope.screen == scope.layer->screenClass;
-  std::string id = path.empty() ? std::string() : uniqueId((ownScreen || scope.screen.empty() ? "" : scope.screen + "/") + path);
+  std::string id =
+      path.empty() ? std::string() : uniqueId((ownScreen || scope.screen.empty() ? "" : scope.screen + "/") + path);
 
   const auto& size = box.frame.size;
   std::string style = "left:" + px(box.frame.origin.x) + ";top:" + px(box.frame.origin.y) + ";width:" + px(size.width) +
                       ";height:" + px(size.height) + ";";
-  if (view.alpha < 1) style += "opacity:" + std::to_string(std::max(view.alpha, 0.0)).substr(0, 5) + ";";
+  if (view.alpha < 1) style += "opacity:" + number(std::max(view.alpha, 0.0)) + ";";
   if (view.backgroundColor) style += "background-color:" + cssColor(*view.backgroundColor) + ";";
   style += radiusCss(view);
   if (view.borderWidth > 0 && view.borderColor)
@@ -200,8 +214,8 @@ void HtmlRenderer::element(std::string& out, const LayoutBox& box, Scope scope) 
   std::string tag = button ? "button" : "div";
   std::string classes = label ? "k k-label" : "k";
   if (label) {
-    if (auto spec = ElementLayout::labelText(*label))
-      style += fontCss(spec->font) + "color:" + cssColor(spec->color) + ";";
+    if (auto textSpec = ElementLayout::labelText(*label))
+      style += fontCss(textSpec->font) + "color:" + cssColor(textSpec->color) + ";";
     // Lines as far apart as they were measured, so the text fills the box it was given.
     if (box.text) {
       int lines = std::max(pango_layout_get_line_count(box.text->layout()), 1);
@@ -212,8 +226,8 @@ void HtmlRenderer::element(std::string& out, const LayoutBox& box, Scope scope) 
     if (button->backgroundImageColor)
       style += "background-image:linear-gradient(" + cssColor(*button->backgroundImageColor) + "," +
                cssColor(*button->backgroundImageColor) + ");";
-    if (auto spec = ElementLayout::buttonTitle(*button))
-      style += fontCss(spec->font) + "color:" + cssColor(spec->color) + ";";
+    if (auto textSpec = ElementLayout::buttonTitle(*button))
+      style += fontCss(textSpec->font) + "color:" + cssColor(textSpec->color) + ";";
   }
 
   out += "<" + tag + " class=\"" + classes + "\"";
@@ -254,19 +268,20 @@ void HtmlRenderer::content(std::string& out, const LayoutBox& box) {
            "');mask-image:url('" + uri + "')\"></span>";
   };
   if (const auto* label = dynamic_cast<const platform::Label*>(view)) {
-    auto spec = ElementLayout::labelText(*label);
-    if (!spec) return;
+    auto textSpec = ElementLayout::labelText(*label);
+    if (!textSpec) return;
     std::string style = std::string("text-align:") + alignCss(label->textAlignment) + ";";
     std::string classes = "k-text";
-    if (spec->lines == 1) {
+    if (textSpec->lines == 1) {
       classes += " k-one";
-    } else if (spec->lines > 1) {
+    } else if (textSpec->lines > 1) {
       classes += " k-clamp";
-      style += "-webkit-line-clamp:" + std::to_string(spec->lines) + ";";
+      style += "-webkit-line-clamp:" + std::to_string(textSpec->lines) + ";";
     }
-    out += "<span class=\"" + classes + "\" style=\"" + style + "\">" + textHtml(*spec) + "</span>";
+    out += "<span class=\"" + classes + "\" style=\"" + style + "\">" + textHtml(*textSpec) + "</span>";
   } else if (const auto* button = dynamic_cast<const platform::Button*>(view)) {
-    out += "<span class=\"k-button\">";
+    bool titled = !button->title().empty();
+    out += titled ? "<span class=\"k-button\">" : "<span class=\"k-button\" style=\"padding:0\">";
     if (button->image) {
       // Sized like the drawn picture: its own size, smaller when the button is.
       auto natural = images_.naturalSize(*button->image);
@@ -276,7 +291,7 @@ void HtmlRenderer::content(std::string& out, const LayoutBox& box) {
       out += imageHtml(*button->image, tinted, *button, "",
                        "width:" + px(natural.width * cap) + ";height:" + px(natural.height * cap) + ";");
     }
-    if (auto spec = ElementLayout::buttonTitle(*button)) out += "<span>" + textHtml(*spec) + "</span>";
+    if (auto textSpec = ElementLayout::buttonTitle(*button)) out += "<span>" + textHtml(*textSpec) + "</span>";
     out += "</span>";
   } else if (const auto* field = dynamic_cast<const platform::TextField*>(view)) {
     auto font = field->font.value_or(FontCatalog::defaultFont());
@@ -291,8 +306,9 @@ void HtmlRenderer::content(std::string& out, const LayoutBox& box) {
     if (pages->numberOfPages < 1 || (pages->numberOfPages == 1 && pages->hidesForSinglePage)) return;
     out += "<span class=\"k-pages\">";
     for (int page = 0; page < pages->numberOfPages; ++page) {
-      auto color = page == pages->currentPage ? pages->currentPageIndicatorTintColor.value_or(Color{0x3C, 0x3C, 0x43, 1})
-                                              : pages->pageIndicatorTintColor.value_or(Color{0xC7, 0xC7, 0xCC, 1});
+      auto color = page == pages->currentPage
+                       ? pages->currentPageIndicatorTintColor.value_or(ElementLayout::currentPageDotColor)
+                       : pages->pageIndicatorTintColor.value_or(ElementLayout::pageDotColor);
       out += "<span class=\"k-dot\" style=\"background:" + cssColor(color) + "\"></span>";
     }
     out += "</span>";

@@ -102,7 +102,7 @@ const ImageAssets::Svg* ImageAssets::svg(const std::string& name) {
     RsvgRectangle viewBox{};
     rsvg_handle_get_intrinsic_dimensions(svg.handle, nullptr, nullptr, nullptr, nullptr, &hasViewBox, &viewBox);
     svg.size = hasViewBox && viewBox.width > 0 && viewBox.height > 0 ? platform::Size{viewBox.width, viewBox.height}
-                                                                      : kFallbackSize;
+                                                                     : kFallbackSize;
   }
   entry = std::move(svg);
   return &*entry;

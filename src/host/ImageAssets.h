@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -7,8 +9,6 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include <cairo.h>
 
 #include "kassio/platform/ui/Color.h"
 #include "kassio/platform/ui/Geometry.h"

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "host/ElementLayout.h"
 #include "kassio/platform/ui/ActivityIndicator.h"
 #include "kassio/platform/ui/AnimationView.h"
 #include "kassio/platform/ui/Button.h"
@@ -21,15 +22,15 @@ using platform::Rect;
 
 namespace {
 
-constexpr double kButtonPadding = 12;
-constexpr double kButtonImageGap = 6;
-constexpr double kFieldInset = 4;
-constexpr double kWebInset = 8;
+constexpr double kButtonPadding = ElementLayout::buttonPadding;
+constexpr double kButtonImageGap = ElementLayout::buttonImageGap;
+constexpr double kFieldInset = ElementLayout::fieldInset;
+constexpr double kWebInset = ElementLayout::webInset;
 constexpr double kPageDot = 7;
-constexpr double kPageDotPitch = 16;
-constexpr Color kSystemTint{0x00, 0x7A, 0xFF, 1};
-constexpr Color kPageDotColor{0xC7, 0xC7, 0xCC, 1};
-constexpr Color kCurrentPageDotColor{0x3C, 0x3C, 0x43, 1};
+constexpr double kPageDotPitch = ElementLayout::pageDotPitch;
+constexpr Color kSystemTint = ElementLayout::systemTint;
+constexpr Color kPageDotColor = ElementLayout::pageDotColor;
+constexpr Color kCurrentPageDotColor = ElementLayout::currentPageDotColor;
 constexpr Color kIndicatorColor{0x8E, 0x8E, 0x93, 1};
 constexpr Color kAnimationBack{0xEE, 0xF0, 0xF2, 1};
 constexpr Color kAnimationMark{0x9C, 0xA3, 0xAF, 1};
@@ -143,9 +144,9 @@ void PngRenderer::draw(cairo_t* cr, const LayoutBox& box) {
   // Only what lies in the visible part of the canvas is drawn.
   double x1, y1, x2, y2;
   cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
-  double reach = view->shadow.opacity > 0 ? view->shadow.radius + std::abs(view->shadow.offset.width) +
-                                                std::abs(view->shadow.offset.height)
-                                          : 0;
+  double reach = view->shadow.opacity > 0
+                     ? view->shadow.radius + std::abs(view->shadow.offset.width) + std::abs(view->shadow.offset.height)
+                     : 0;
   bool inView = intersects({{-reach, -reach}, {size.width + 2 * reach, size.height + 2 * reach}}, x1, y1, x2, y2);
   if (!inView && box.clips) {
     cairo_restore(cr);
@@ -293,8 +294,9 @@ CairoSurface PngRenderer::rasterize(const std::vector<const LayoutBox*>& layers,
   };
   int width = pixels(size.width), height = pixels(size.height);
   if (width == 0 || height == 0) return nullptr;
-  CairoSurface surface(paintsEveryPixel(layers, {width / scale, height / scale}) ? uncleared(width, height)
-                                                      : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
+  CairoSurface surface(paintsEveryPixel(layers, {width / scale, height / scale})
+                           ? uncleared(width, height)
+                           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height),
                        cairo_surface_destroy);
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
   cairo_t* cr = cairo_create(surface.get());

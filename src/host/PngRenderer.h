@@ -1,11 +1,11 @@
 #pragma once
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
-
-#include <cairo.h>
 
 #include "host/ImageAssets.h"
 #include "host/LayoutBox.h"

@@ -35,13 +35,13 @@ void appendColor(std::string& key, const std::optional<platform::Color>& color) 
   appendNumber(key, color->alpha);
 }
 
-std::string cacheKey(const TextSpec& spec, std::optional<double> width) {
+std::string cacheKey(const TextSpec& textSpec, std::optional<double> width) {
   std::string key;
-  key.reserve(64 + spec.text.size());
-  appendFont(key, spec.font);
-  appendColor(key, spec.color);
-  appendNumber(key, static_cast<double>(spec.alignment));
-  appendNumber(key, spec.lines);
+  key.reserve(64 + textSpec.text.size());
+  appendFont(key, textSpec.font);
+  appendColor(key, textSpec.color);
+  appendNumber(key, static_cast<double>(textSpec.alignment));
+  appendNumber(key, textSpec.lines);
   if (width) {
     appendNumber(key, *width);
   } else {
@@ -49,12 +49,12 @@ std::string cacheKey(const TextSpec& spec, std::optional<double> width) {
   }
   key += '\x1e';
   // Texts go in with their length, so no text can pass for the end of another.
-  if (!spec.runs) {
-    appendNumber(key, static_cast<double>(spec.text.size()));
-    key += spec.text;
+  if (!textSpec.runs) {
+    appendNumber(key, static_cast<double>(textSpec.text.size()));
+    key += textSpec.text;
     return key;
   }
-  for (const auto& run : spec.runs->runs) {
+  for (const auto& run : textSpec.runs->runs) {
     key += run.font ? 'f' : '-';
     if (run.font) appendFont(key, *run.font);
     appendColor(key, run.color);
@@ -129,31 +129,31 @@ TextShaper::~TextShaper() {
   g_object_unref(fontMap_);
 }
 
-std::shared_ptr<const TextBlock> TextShaper::shape(const TextSpec& spec, std::optional<double> width) {
-  if (spec.runs ? spec.runs->string().empty() : spec.text.empty()) return nullptr;
+std::shared_ptr<const TextBlock> TextShaper::shape(const TextSpec& textSpec, std::optional<double> width) {
+  if (textSpec.runs ? textSpec.runs->string().empty() : textSpec.text.empty()) return nullptr;
   if (width) *width = std::max(*width, 0.0);
-  auto key = cacheKey(spec, width);
+  auto key = cacheKey(textSpec, width);
   if (auto found = young_.find(key); found != young_.end()) return found->second;
   std::shared_ptr<const TextBlock> block;
   if (auto found = old_.find(key); found != old_.end()) {
     block = found->second;
   } else {
-    block = std::make_shared<TextBlock>(build(spec, width), spec.color);
+    block = std::make_shared<TextBlock>(build(textSpec, width), textSpec.color);
   }
   if (young_.size() >= kGenerationSize) old_ = std::move(young_), young_.clear();
   young_.emplace(std::move(key), block);
   return block;
 }
 
-PangoLayout* TextShaper::build(const TextSpec& spec, std::optional<double> width) {
+PangoLayout* TextShaper::build(const TextSpec& textSpec, std::optional<double> width) {
   PangoLayout* layout = pango_layout_new(context_);
-  pango_layout_set_font_description(layout, fonts_->description(spec.font));
-  std::string text = spec.runs ? spec.runs->string() : spec.text;
+  pango_layout_set_font_description(layout, fonts_->description(textSpec.font));
+  std::string text = textSpec.runs ? textSpec.runs->string() : textSpec.text;
   PangoAttrList* attributes = nullptr;
-  if (spec.runs) {
+  if (textSpec.runs) {
     attributes = pango_attr_list_new();
     guint start = 0;
-    for (const auto& run : spec.runs->runs) {
+    for (const auto& run : textSpec.runs->runs) {
       auto end = static_cast<guint>(start + run.text.size());
       if (run.font) {
         auto* font = pango_attr_font_desc_new(fonts_->description(*run.font));
@@ -178,19 +178,21 @@ PangoLayout* TextShaper::build(const TextSpec& spec, std::optional<double> width
       start = end;
     }
   }
-  if (spec.lines == 1) std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  if (textSpec.lines == 1)
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
   if (attributes) {
     pango_layout_set_attributes(layout, attributes);
     pango_attr_list_unref(attributes);
   }
-  pango_layout_set_alignment(layout, pangoAlignment(spec.alignment));
-  pango_layout_set_justify(layout, spec.alignment == platform::TextAlignment::justified);
+  pango_layout_set_alignment(layout, pangoAlignment(textSpec.alignment));
+  pango_layout_set_justify(layout, textSpec.alignment == platform::TextAlignment::justified);
   if (width) {
     pango_layout_set_width(layout, static_cast<int>(*width * PANGO_SCALE));
     pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-    if (spec.lines > 0) {
-      pango_layout_set_height(layout, -spec.lines);
+    if (textSpec.lines > 0) {
+      pango_layout_set_height(layout, -textSpec.lines);
       pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
     }
   }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <pango/pangocairo.h>
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
-
-#include <pango/pangocairo.h>
 
 #include "host/FontCatalog.h"
 #include "kassio/platform/ui/AttributedString.h"
@@ -58,12 +58,12 @@ class TextShaper {
 
   // The text broken to `width` points (no width: each paragraph on one line). One-line text
   // that does not fit ends in an ellipsis. Empty text gives null.
-  std::shared_ptr<const TextBlock> shape(const TextSpec& spec, std::optional<double> width);
+  std::shared_ptr<const TextBlock> shape(const TextSpec& textSpec, std::optional<double> width);
 
   FontCatalog& fonts() { return *fonts_; }
 
  private:
-  PangoLayout* build(const TextSpec& spec, std::optional<double> width);
+  PangoLayout* build(const TextSpec& textSpec, std::optional<double> width);
 
   PangoFontMap* fontMap_;
   PangoContext* context_;

@@ -86,6 +86,8 @@ const std::map<std::string, ScriptDriver::Command>& ScriptDriver::commands() {
       {"state", &ScriptDriver::state},
       {"auth", &ScriptDriver::auth},
       {"reply", &ScriptDriver::reply},
+      {"shot", &ScriptDriver::shot},
+      {"html", &ScriptDriver::html},
       {"requests", &ScriptDriver::requests},
   };
   return table;
@@ -440,6 +442,21 @@ ScriptDriver::Outcome ScriptDriver::requests(const Json& command) {
   Json log = netlane_->requestsJson();
   if (command.value("clear", false)) netlane_->clearRequests();
   return {{}, log, {}};
+}
+
+ScriptDriver::Outcome ScriptDriver::shot(const Json& command) { return render(command, true); }
+ScriptDriver::Outcome ScriptDriver::html(const Json& command) { return render(command, false); }
+
+ScriptDriver::Outcome ScriptDriver::render(const Json& command, bool png) {
+  auto path = optionalText(command, "path");
+  if (!path || path->empty()) return {std::string(png ? "shot" : "html") + ": path must be a file name", {}, {}};
+  std::string error;
+  auto screen = ScreenInspector(environment_->window()).screenFor(command, error);
+  if (!screen) return {error, {}, {}};
+  auto& renderer = environment_->renderer();
+  bool written = png ? renderer.writePng(*screen, *path, error) : renderer.writeHtml(*screen, *path, error);
+  if (!written) return {error, {}, {}};
+  return {};
 }
 
 }  // namespace kassio::sim

@@ -68,6 +68,9 @@ class ScriptDriver {
   Outcome auth(const Json& command);
   Outcome reply(const Json& command);
   Outcome requests(const Json& command);
+  Outcome shot(const Json& command);
+  Outcome html(const Json& command);
+  Outcome render(const Json& command, bool png);
 
   // The merchant fixture of a start command: its file, overridden by the keys given inline.
   static std::optional<Json> loadFixture(const Json& command, std::string& error);

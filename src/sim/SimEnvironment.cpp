@@ -1,5 +1,6 @@
 #include "sim/SimEnvironment.h"
 
+#include "host/CairoViewCapture.h"
 #include "host/SqliteUserDefaults.h"
 #include "kassio/platform/foundation/MemoryUserDefaults.h"
 #include "kassio/platform/foundation/Platform.h"
@@ -67,6 +68,8 @@ std::unique_ptr<SimEnvironment> SimEnvironment::install(const Settings& settings
   platform.localization = std::make_shared<Localization>(settings.language);
   platform.window = environment->window_;
   platform.timeZone = settings.timeZone;
+  platform.viewCapture = std::make_shared<host::CairoViewCapture>();
+  environment->renderer_ = std::make_unique<host::ScreenRenderer>();
 
   environment->hostStack_ = std::make_shared<NavigationController>(std::make_shared<HostRootScreen>());
   environment->window_->setRootScreen(environment->hostStack_);

@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/ScreenRenderer.h"
 #include "kassio/platform/foundation/NotificationCenter.h"
 #include "kassio/platform/foundation/UserDefaults.h"
 #include "kassio/platform/foundation/VirtualRunLoop.h"
@@ -40,6 +41,7 @@ class SimEnvironment {
   platform::UserDefaults& defaults() { return *defaults_; }
   platform::Window& window() { return *window_; }
   platform::NavigationController& hostStack() { return *hostStack_; }
+  host::ScreenRenderer& renderer() { return *renderer_; }
 
  private:
   std::shared_ptr<platform::VirtualRunLoop> runLoop_;
@@ -47,6 +49,7 @@ class SimEnvironment {
   std::shared_ptr<platform::UserDefaults> defaults_;
   std::shared_ptr<platform::Window> window_;
   std::shared_ptr<platform::NavigationController> hostStack_;
+  std::unique_ptr<host::ScreenRenderer> renderer_;
 };
 
 }  // namespace kassio::sim

@@ -21,6 +21,8 @@ struct DialogCase {
   bool iconAsDrawn;  // the red alert icon in its own colours, else a template in the title colour
 };
 
+void PrintTo(const DialogCase& c, std::ostream* out) { *out << c.name; }
+
 class AlertDialogRenderTest : public RenderPlatformTest, public ::testing::WithParamInterface<DialogCase> {
  protected:
   std::shared_ptr<platform::Screen> present(const DialogCase& c) {
@@ -28,9 +30,9 @@ class AlertDialogRenderTest : public RenderPlatformTest, public ::testing::WithP
     if (c.throughPresenter) {
       showAlert("Enter a valid amount", "The amount must be more than zero.", c.warning);
     } else {
-      auto dialog = VedavUzAlertViewControllerViewController::make(
-          c.backColor, c.iconImage, c.titleColor, "Enter a valid amount", "The amount must be more than zero.", "",
-          "", "", false);
+      auto dialog =
+          VedavUzAlertViewControllerViewController::make(c.backColor, c.iconImage, c.titleColor, "Enter a valid amount",
+                                                         "The amount must be more than zero.", "", "", "", false);
       dialog->modalPresentationStyle = platform::ModalPresentationStyle::overCurrentContext;
       window->rootScreen()->present(dialog, true);
     }

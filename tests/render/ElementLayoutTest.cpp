@@ -142,6 +142,18 @@ TEST_F(ElementLayoutTest, ListRowsFollowOneAnotherAndAPagedListShowsItsPage) {
   EXPECT_DOUBLE_EQ(paged.children[0].frame.origin.x, -780);
 }
 
+TEST(ElementLayoutTextTest, WebViewsShowTheReadableTextOfTheirPage) {
+  platform::WebView web;
+  web.loadHTMLString(
+      "<html><head><style>p{color:red}</style><script>track('<p>')</script></head>"
+      "<body><p>Get 10%&nbsp;cashback</p>\n  <p>on &quot;UPI&quot; &amp; cards</p></body></html>");
+  auto textSpec = ElementLayout::webText(web);
+  ASSERT_TRUE(textSpec);
+  EXPECT_EQ(textSpec->text, "Get 10% cashback on \"UPI\" & cards");
+  web.loadHTMLString("<div></div>");
+  EXPECT_FALSE(ElementLayout::webText(web));
+}
+
 TEST(FontCatalogTest, NamesGiveFamilyWeightAndStyle) {
   struct Case {
     const char* name;

@@ -42,8 +42,8 @@ class FormScreen : public platform::Screen, public platform::ListDataSource {
     note->setText("Hidden note");
     note->hidden = true;
     auto list = addOutlet("collectionView", std::make_shared<platform::CollectionView>());
-    list->dataSource = std::static_pointer_cast<platform::ListDataSource>(
-        std::static_pointer_cast<FormScreen>(shared_from_this()));
+    list->dataSource =
+        std::static_pointer_cast<platform::ListDataSource>(std::static_pointer_cast<FormScreen>(shared_from_this()));
     list->reloadData();
   }
 };
@@ -106,9 +106,10 @@ TEST_F(HtmlRendererTest, StyledRunsAndTemplatesKeepTheirLook) {
   platform::View root;
   auto text = std::make_shared<platform::Label>();
   text->name = "amountLabel";
-  text->setAttributedText(platform::AttributedString{
-      {platform::TextRun{"Pay "}, platform::TextRun{"$5.00", platform::Font{"Lato-Bold", 16}, platform::Color{0xE2, 0x28, 0x53, 1},
-                                                     true, platform::Color::black()}}});
+  text->setAttributedText(
+      platform::AttributedString{{platform::TextRun{"Pay "}, platform::TextRun{"$5.00", platform::Font{"Lato-Bold", 16},
+                                                                               platform::Color{0xE2, 0x28, 0x53, 1},
+                                                                               true, platform::Color::black()}}});
   auto icon = std::make_shared<platform::ImageView>();
   icon->image = platform::Image::named("alertIconNew").withRenderingMode(platform::ImageRenderingMode::alwaysTemplate);
   icon->tintColor = platform::Color{0xF9, 0x9F, 0x35, 1};

@@ -54,6 +54,8 @@ struct CornerCase {
   bool topLeft, topRight, bottomLeft, bottomRight;  // rounded, so its very corner stays clear
 };
 
+void PrintTo(const CornerCase& c, std::ostream* out) { *out << "mask " << c.mask; }
+
 class MaskedCornersTest : public PngRendererTest, public ::testing::WithParamInterface<CornerCase> {};
 
 TEST_P(MaskedCornersTest, OnlyMaskedCornersAreRounded) {
@@ -70,11 +72,12 @@ TEST_P(MaskedCornersTest, OnlyMaskedCornersAreRounded) {
   EXPECT_TRUE(Picture::near(picture.pixelAt(30, 30), blue, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Masks, MaskedCornersTest,
-    ::testing::Values(CornerCase{platform::allCorners, true, true, true, true},
-                      CornerCase{platform::minXMinYCorner | platform::maxXMinYCorner, true, true, false, false},
-                      CornerCase{platform::minXMaxYCorner, false, false, true, false}, CornerCase{0, false, false, false, false}));
+INSTANTIATE_TEST_SUITE_P(Masks, MaskedCornersTest,
+                         ::testing::Values(CornerCase{platform::allCorners, true, true, true, true},
+                                           CornerCase{platform::minXMinYCorner | platform::maxXMinYCorner, true, true,
+                                                      false, false},
+                                           CornerCase{platform::minXMaxYCorner, false, false, true, false},
+                                           CornerCase{0, false, false, false, false}));
 
 TEST_F(PngRendererTest, AlphaFadesAViewWithItsSubtreeAsOne) {
   auto view = square(40, Color::black());
@@ -115,7 +118,8 @@ TEST_F(PngRendererTest, ShadowDarkensBesideTheView) {
 }
 
 TEST_F(PngRendererTest, TemplateImageIsFilledWithItsTint) {
-  auto tinted = imageView(platform::Image::named("alertIconNew").withRenderingMode(platform::ImageRenderingMode::alwaysTemplate), 48);
+  auto tinted = imageView(
+      platform::Image::named("alertIconNew").withRenderingMode(platform::ImageRenderingMode::alwaysTemplate), 48);
   tinted->tintColor = green;
   Picture asTemplate(draw(*tinted, 3));
   platform::Rect all{{0, 0}, {48, 48}};
@@ -175,8 +179,9 @@ TEST_F(PngRendererTest, StyledRunsKeepTheirColours) {
   auto label = std::make_shared<platform::Label>();
   label->frame.size = {300, 40};
   label->font = platform::Font{"Lato-Bold", 24};
-  label->setAttributedText(platform::AttributedString{
-      {platform::TextRun{"Paid ", std::nullopt, red}, platform::TextRun{"$250.00", platform::Font{"Inter-SemiBold", 24}, blue, true}}});
+  label->setAttributedText(
+      platform::AttributedString{{platform::TextRun{"Paid ", std::nullopt, red},
+                                  platform::TextRun{"$250.00", platform::Font{"Inter-SemiBold", 24}, blue, true}}});
   Picture picture(draw(*label, 3));
   platform::Rect all{{0, 0}, {300, 40}};
   EXPECT_GT(picture.count(all, red), 300);

@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -70,6 +69,8 @@ struct LayerCase {
   ModalPresentationStyle style;
   std::size_t layers;
 };
+
+void PrintTo(const LayerCase& c, std::ostream* out) { *out << "style " << static_cast<int>(c.style); }
 
 class PresentedLayersTest : public ScreenRendererTest, public ::testing::WithParamInterface<LayerCase> {};
 

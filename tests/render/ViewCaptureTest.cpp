@@ -26,6 +26,10 @@ struct CaptureSize {
   int width, height;
 };
 
+void PrintTo(const CaptureSize& c, std::ostream* out) {
+  *out << c.bounds.width << "x" << c.bounds.height << " at " << c.scale;
+}
+
 class ViewCaptureSizeTest : public ::testing::TestWithParam<CaptureSize> {};
 
 TEST_P(ViewCaptureSizeTest, ImageIsTheBoundsTimesTheScale) {

@@ -48,7 +48,7 @@ void VedavUzAlertViewControllerViewController::loadView() {
   setView(root);
 
   auto card = addOutlet("containerView", std::make_shared<StackView>());
-  card->frame = {{24, 340}, {342, 164}};
+  card->frame = {{24, 340}, {342, 0}};  // as tall as its content
   card->spacing = 8;
 
   auto titleRow = addOutlet("titleView", std::make_shared<StackView>(), card.get());
