@@ -20,12 +20,12 @@ namespace kassio::host {
 class HttpNetlane final : public NetlaneManager {
  public:
   struct Settings {
-    std::string baseUrl;      // "http://127.0.0.1:8080", "https://bank.example/api"
-    std::string bearerToken;  // sent as "Authorization: Bearer …" unless empty
+    std::string baseUrl{};      // "http://127.0.0.1:8080", "https://bank.example/api"
+    std::string bearerToken{};  // sent as "Authorization: Bearer …" unless empty
     platform::TimeInterval connectTimeout = 10;
     platform::TimeInterval readTimeout = 30;  // also bounds writing the request
     std::size_t workerThreads = 4;
-    std::string caCertificateFile;  // HTTPS: trusted certificates; empty for the system's
+    std::string caCertificateFile{};  // HTTPS: trusted certificates; empty for the system's
   };
 
   // None, with the reason in *error, when the base URL is not http(s)://host[:port][/path].

@@ -8,6 +8,8 @@
 #include "kassio/entry/AuthMPosData.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/json/Json.h"
+#include "sandbox/SandboxAttach.h"
+#include "sandbox/SandboxBank.h"
 #include "kassio/platform/text/Base64.h"
 #include "kassio/platform/text/UnicodeText.h"
 #include "kassio/platform/ui/AlertController.h"
@@ -142,6 +144,12 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   fixture_ = std::move(*fixture);
   authbase_ = std::make_shared<DriverAuthbase>();
   netlane_ = std::make_shared<ScriptedNetlane>();
+  // Unscripted requests and terminal authorisations are answered by the sandbox bank, in-process.
+  std::shared_ptr<sandbox::SandboxBank> bank = sandbox::SandboxBank::open(fixture_.value("bank", Json()), ":memory:",
+                                         sandbox::SandboxBank::runLoopClock(), &error);
+  if (!bank) return {"start: the sandbox bank cannot open: " + error, {}, {}};
+  sandbox::attach(*netlane_, bank);
+  authbase_->setFallback([bank](const std::string& tid) { return bank->authMPosData(tid); });
   if (auto failure = ModuleConfiguration::apply(command, fixture_, {authbase_, netlane_}); !failure.empty())
     return {failure, {}, {}};
   logToken_ = environment_->notifications().addObserver("", [this](const Notification& note) {

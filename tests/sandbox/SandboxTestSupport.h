@@ -76,7 +76,7 @@ inline std::optional<std::string> scanQrCode(const std::vector<std::uint8_t>& pn
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
                                               static_cast<std::streamsize>(png.size()));
   std::optional<std::string> text;
-  if (FILE* reader = popen(("zbarimg --raw -q " + path.string()).c_str(), "r")) {
+  if (FILE* reader = popen(("zbarimg --raw -q " + path.string() + " 2>/dev/null").c_str(), "r")) {
     std::string output;
     char buffer[512];
     while (std::size_t read = std::fread(buffer, 1, sizeof buffer, reader)) output.append(buffer, read);
