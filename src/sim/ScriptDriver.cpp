@@ -21,7 +21,7 @@
 #include "sim/ModuleConfiguration.h"
 #include "sim/ModuleStateDump.h"
 #include "sim/JsonExpectation.h"
-#include "sim/ScreenInspector.h"
+#include "sim/ScreenQuery.h"
 
 namespace kassio::sim {
 
@@ -206,7 +206,7 @@ ScriptDriver::Outcome ScriptDriver::wait(const Json& command) {
 
 ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
   std::string error;
-  auto element = ScreenInspector(environment_->window()).targetFor(command, error);
+  auto element = ScreenQuery(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   if (auto refusal = refusalToTouch(*element); !refusal.empty())
     return {command.value("target", "row") + " " + refusal, {}, {}};
@@ -224,7 +224,7 @@ ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
 ScriptDriver::Outcome ScriptDriver::withTargetField(
     const Json& command, const std::function<Outcome(const std::shared_ptr<TextField>&)>& body) {
   std::string error;
-  auto element = ScreenInspector(environment_->window()).targetFor(command, error);
+  auto element = ScreenQuery(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   auto field = std::dynamic_pointer_cast<TextField>(element);
   if (!field) return {command.value("target", "") + " is not a text field", {}, {}};
@@ -262,12 +262,12 @@ ScriptDriver::Outcome ScriptDriver::action(const Json& command) {
   auto name = optionalText(command, "name");
   if (!name) return {"action: name must be a selector name", {}, {}};
   std::string error;
-  ScreenInspector inspector(environment_->window());
-  auto screen = inspector.screenFor(command, error);
+  ScreenQuery query(environment_->window());
+  auto screen = query.screenFor(command, error);
   if (!screen) return {error, {}, {}};
   std::shared_ptr<View> sender;
   if (command.contains("target")) {
-    sender = ScreenInspector::target(*screen, command, error);
+    sender = ScreenQuery::target(*screen, command, error);
     if (!sender) return {error, {}, {}};
   }
   if (!screen->performAction(*name, sender.get())) return {screen->className() + " has no action " + *name, {}, {}};
@@ -276,7 +276,7 @@ ScriptDriver::Outcome ScriptDriver::action(const Json& command) {
 
 ScriptDriver::Outcome ScriptDriver::swipe(const Json& command) {
   std::string error;
-  auto list = std::dynamic_pointer_cast<ListView>(ScreenInspector(environment_->window()).targetFor(command, error));
+  auto list = std::dynamic_pointer_cast<ListView>(ScreenQuery(environment_->window()).targetFor(command, error));
   if (!list) return {error.empty() ? "swipe: the target is not a list" : error, {}, {}};
   auto page = command.find("page");
   if (page == command.end() || !page->is_number_integer() || page->get<int>() < 0)
@@ -297,20 +297,20 @@ ScriptDriver::Outcome ScriptDriver::alertAction(const Json& command) {
 
 ScriptDriver::Outcome ScriptDriver::dump(const Json& command) {
   std::string error;
-  ScreenInspector inspector(environment_->window());
-  auto screen = inspector.screenFor(command, error);
+  ScreenQuery query(environment_->window());
+  auto screen = query.screenFor(command, error);
   if (!screen) return {error, {}, {}};
-  return {{}, ScreenInspector::dump(*screen), {}};
+  return {{}, ScreenQuery::dump(*screen), {}};
 }
 
 ScriptDriver::Outcome ScriptDriver::nav(const Json&) {
-  ScreenInspector inspector(environment_->window());
-  return {{}, inspector.navigation(environment_->hostStack()), {}};
+  ScreenQuery query(environment_->window());
+  return {{}, query.navigation(environment_->hostStack()), {}};
 }
 
 ScriptDriver::Outcome ScriptDriver::alert(const Json&) {
-  ScreenInspector inspector(environment_->window());
-  return {{}, inspector.alert(), {}};
+  ScreenQuery query(environment_->window());
+  return {{}, query.alert(), {}};
 }
 
 ScriptDriver::Outcome ScriptDriver::showAlert(const Json& command) {
@@ -459,7 +459,7 @@ ScriptDriver::Outcome ScriptDriver::render(const Json& command, bool png) {
   auto path = optionalText(command, "path");
   if (!path || path->empty()) return {std::string(png ? "shot" : "html") + ": path must be a file name", {}, {}};
   std::string error;
-  auto screen = ScreenInspector(environment_->window()).screenFor(command, error);
+  auto screen = ScreenQuery(environment_->window()).screenFor(command, error);
   if (!screen) return {error, {}, {}};
   auto& renderer = environment_->renderer();
   bool written = png ? renderer.writePng(*screen, *path, error) : renderer.writeHtml(*screen, *path, error);

@@ -1,4 +1,4 @@
-#include "sim/ScreenInspector.h"
+#include "sim/ScreenQuery.h"
 
 #include "kassio/platform/ui/AlertController.h"
 #include "kassio/platform/ui/Button.h"
@@ -40,9 +40,9 @@ std::string containerName(const Screen& child) {
 
 }  // namespace
 
-std::shared_ptr<Screen> ScreenInspector::topScreen() const { return shownContent(window_.topMostScreen()); }
+std::shared_ptr<Screen> ScreenQuery::topScreen() const { return shownContent(window_.topMostScreen()); }
 
-std::shared_ptr<Screen> ScreenInspector::shownScreen(const std::string& className) const {
+std::shared_ptr<Screen> ScreenQuery::shownScreen(const std::string& className) const {
   std::vector<std::shared_ptr<Screen>> shown;
   collectShown(window_.rootScreen(), shown);
   for (auto it = shown.rbegin(); it != shown.rend(); ++it)
@@ -50,7 +50,7 @@ std::shared_ptr<Screen> ScreenInspector::shownScreen(const std::string& classNam
   return nullptr;
 }
 
-std::shared_ptr<Screen> ScreenInspector::screenFor(const Json& command, std::string& error) const {
+std::shared_ptr<Screen> ScreenQuery::screenFor(const Json& command, std::string& error) const {
   if (auto name = command.find("screen"); name != command.end()) {
     if (!name->is_string()) {
       error = "screen must be a class name";
@@ -65,7 +65,7 @@ std::shared_ptr<Screen> ScreenInspector::screenFor(const Json& command, std::str
   return screen;
 }
 
-std::shared_ptr<View> ScreenInspector::target(const Screen& screen, const Json& command, std::string& error) {
+std::shared_ptr<View> ScreenQuery::target(const Screen& screen, const Json& command, std::string& error) {
   std::string path = command.value("target", "");
   if (auto list = command.find("in"); list != command.end()) {
     auto listView = std::dynamic_pointer_cast<ListView>(screen.element(list->is_string() ? list->get<std::string>() : ""));
@@ -95,12 +95,12 @@ std::shared_ptr<View> ScreenInspector::target(const Screen& screen, const Json& 
   return found;
 }
 
-std::shared_ptr<View> ScreenInspector::targetFor(const Json& command, std::string& error) const {
+std::shared_ptr<View> ScreenQuery::targetFor(const Json& command, std::string& error) const {
   auto screen = screenFor(command, error);
   return screen ? target(*screen, command, error) : nullptr;
 }
 
-ScreenInspector::Json ScreenInspector::dump(Screen& screen) {
+ScreenQuery::Json ScreenQuery::dump(Screen& screen) {
   Json out = Json::object();
   out["class"] = screen.className();
   std::vector<std::string> texts;
@@ -118,7 +118,7 @@ ScreenInspector::Json ScreenInspector::dump(Screen& screen) {
   return out;
 }
 
-ScreenInspector::Json ScreenInspector::navigation(const NavigationController& hostStack) const {
+ScreenQuery::Json ScreenQuery::navigation(const NavigationController& hostStack) const {
   Json stack = Json::array();
   for (const auto& screen : hostStack.viewControllers()) stack.push_back(screen->className());
   Json presented = Json::array();
@@ -129,7 +129,7 @@ ScreenInspector::Json ScreenInspector::navigation(const NavigationController& ho
   return {{"stack", stack}, {"presented", presented}, {"top", top ? Json(top->className()) : Json(nullptr)}};
 }
 
-ScreenInspector::Json ScreenInspector::alert() const {
+ScreenQuery::Json ScreenQuery::alert() const {
   auto top = window_.topMostScreen();
   if (auto* dialog = dynamic_cast<VedavUzAlertViewControllerViewController*>(top.get())) {
     auto card = dialog->outlet<View>("containerView");

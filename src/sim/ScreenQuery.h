@@ -12,11 +12,11 @@
 namespace kassio::sim {
 
 // Finds screens and elements in the window the way a person sees them, and describes them.
-class ScreenInspector {
+class ScreenQuery {
  public:
   using Json = nlohmann::ordered_json;
 
-  explicit ScreenInspector(const platform::Window& window) : window_(window) {}
+  explicit ScreenQuery(const platform::Window& window) : window_(window) {}
 
   // The end of the presentation chain, else the top of the navigation stack.
   std::shared_ptr<platform::Screen> topScreen() const;
