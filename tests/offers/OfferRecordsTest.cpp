@@ -4,16 +4,10 @@
 #include "kassio/offers/PaymentCustomOfferDetails.h"
 #include "kassio/platform/json/Json.h"
 #include "kassio/transactions/RecordRegistry.h"
+#include "transactions/RecordDecodeCase.h"
 
 namespace kassio {
 namespace {
-
-// A body decoded as a record and encoded back; "null" where it must fail to decode as a whole.
-struct DecodeCase {
-  const char* record;
-  const char* body;
-  const char* encoded;
-};
 
 TEST(OfferRecords, DecodingRules) {
   const DecodeCase cases[] = {
@@ -58,17 +52,7 @@ TEST(OfferRecords, DecodingRules) {
       {"BannerData", R"({"bannerImage":{"id":2,"fileUrl":"i.png"},"bannerMetaDetails":{"fontSize":12}})",
        R"({"bannerImage":{"id":2,"fileUrl":"i.png"},"bannerMetaDetails":{"fontSize":12}})"},
   };
-  for (const auto& c : cases) {
-    const auto decoded = decodeRecordByName(c.record, c.body);
-    const auto expected = platform::parseJson(c.encoded);
-    ASSERT_TRUE(expected) << c.encoded;
-    if (expected->is_null()) {
-      EXPECT_FALSE(decoded) << c.record << " " << c.body;
-    } else {
-      ASSERT_TRUE(decoded) << c.record << " " << c.body;
-      EXPECT_EQ(*decoded, *expected) << c.record << " " << c.body;
-    }
-  }
+  for (const auto& c : cases) expectDecodes(c);
 }
 
 TEST(OfferRecords, FullOfferListRoundTrips) {

@@ -6,28 +6,10 @@
 #include "kassio/transactions/RecordRegistry.h"
 #include "kassio/transactions/RequestTimestamp.h"
 #include "transactions/NetlaneFixture.h"
+#include "transactions/RecordDecodeCase.h"
 
 namespace kassio {
 namespace {
-
-// A body decoded as a record and encoded back; "null" where it must fail to decode as a whole.
-struct DecodeCase {
-  const char* record;
-  const char* body;
-  const char* encoded;
-};
-
-void expectDecodes(const DecodeCase& c) {
-  const auto decoded = decodeRecordByName(c.record, c.body);
-  const auto expected = platform::parseJson(c.encoded);
-  ASSERT_TRUE(expected) << c.encoded;
-  if (expected->is_null()) {
-    EXPECT_FALSE(decoded) << c.record << " " << c.body;
-  } else {
-    ASSERT_TRUE(decoded) << c.record << " " << c.body;
-    EXPECT_EQ(*decoded, *expected) << c.record << " " << c.body;
-  }
-}
 
 TEST(TransactionRecords, DecodingRules) {
   const DecodeCase cases[] = {
