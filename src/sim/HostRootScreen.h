@@ -7,15 +7,17 @@ namespace kassio::sim {
 
 // The host application's own first screen, at the root of its navigation stack until a module
 // screen replaces it.
-class HostRootScreen : public platform::Screen {
+class HostRootScreen final : public platform::Screen {
+  KASSIO_SCREEN(HostRootScreen)
  public:
-  std::string className() const override { return "HostRootScreen"; }
+  KASSIO_OUTLET(platform::Label, titleLabel);
 
  protected:
-  void viewDidLoad() override {
-    auto title = addOutlet("titleLabel", std::make_shared<platform::Label>());
-    title->setText("Merchant app");
+  void loadView() override {
+    Screen::loadView();
+    add(titleLabel);
   }
+  void update() override { titleLabel->setText("Merchant app"); }
 };
 
 }  // namespace kassio::sim

@@ -132,16 +132,14 @@ ScreenQuery::Json ScreenQuery::navigation(const NavigationController& hostStack)
 ScreenQuery::Json ScreenQuery::alert() const {
   auto top = window_.topMostScreen();
   if (auto* dialog = dynamic_cast<VedavUzAlertViewControllerViewController*>(top.get())) {
-    auto card = dialog->outlet<View>("containerView");
-    auto icon = dialog->outlet<ImageView>("titleImageView");
-    auto title = dialog->outlet<Label>("titleLabel");
+    const auto& icon = *dialog->titleImageView;
     return {{"kind", "dialog"},
-            {"title", dialog->titleData},
-            {"description", dialog->descData},
-            {"backColor", colorJson(card ? card->backgroundColor : std::nullopt)},
-            {"icon", imageJson(icon ? icon->image : std::nullopt)},
-            {"iconTint", colorJson(icon && icon->isTemplate() ? icon->tintColor : std::nullopt)},
-            {"titleColor", colorJson(title ? title->textColor : std::nullopt)}};
+            {"title", dialog->inputs.titleData},
+            {"description", dialog->inputs.descData},
+            {"backColor", colorJson(dialog->containerView->backgroundColor)},
+            {"icon", imageJson(icon.image)},
+            {"iconTint", colorJson(icon.isTemplate() ? icon.tintColor : std::nullopt)},
+            {"titleColor", colorJson(dialog->titleLabel->textColor)}};
   }
   if (auto* platformAlert = dynamic_cast<AlertController*>(top.get())) {
     Json actions = Json::array();

@@ -143,7 +143,7 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   if (!environment_) return {error, {}, {}};
   fixture_ = std::move(*fixture);
   authbase_ = std::make_shared<DriverAuthbase>();
-  netlane_ = std::make_shared<ScriptedNetlane>();
+  netlane_ = environment_->backend();
   // Unscripted requests and terminal authorisations are answered by the sandbox bank, in-process.
   std::shared_ptr<sandbox::SandboxBank> bank = sandbox::SandboxBank::open(fixture_.value("bank", Json()), ":memory:",
                                          sandbox::SandboxBank::runLoopClock(), &error);

@@ -1,12 +1,7 @@
 #include "sim/SimEnvironment.h"
 
-#include "host/CairoViewCapture.h"
 #include "host/SqliteUserDefaults.h"
-#include "kassio/platform/foundation/MemoryUserDefaults.h"
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/RandomSource.h"
 #include "kassio/platform/text/DateFormatter.h"
-#include "kassio/platform/text/Localization.h"
 #include "sim/HostRootScreen.h"
 
 namespace kassio::sim {
@@ -44,35 +39,21 @@ std::unique_ptr<SimEnvironment> SimEnvironment::install(const Settings& settings
     error = "start: now must be \"yyyy-MM-dd HH:mm:ss\", got \"" + settings.now + "\"";
     return nullptr;
   }
-  auto environment = std::make_unique<SimEnvironment>();
-  if (defaultsFile.empty()) {
-    environment->defaults_ = std::make_shared<MemoryUserDefaults>();
-  } else {
+  host::VirtualHost::Settings hostSettings{*now, settings.timeZone, settings.language, settings.seed, nullptr};
+  if (!defaultsFile.empty()) {
     std::string openError;
-    auto store = host::SqliteUserDefaults::open(defaultsFile, &openError);
-    if (!store) {
+    hostSettings.userDefaults = host::SqliteUserDefaults::open(defaultsFile, &openError);
+    if (!hostSettings.userDefaults) {
       error = "defaults store " + defaultsFile + ": " + openError;
       return nullptr;
     }
-    environment->defaults_ = std::move(store);
   }
-  environment->runLoop_ = std::make_shared<VirtualRunLoop>(*now);
-  environment->notifications_ = std::make_shared<NotificationCenter>();
-  environment->window_ = std::make_shared<Window>();
-
-  auto& platform = Platform::current();
-  platform.runLoop = environment->runLoop_;
-  platform.notificationCenter = environment->notifications_;
-  platform.userDefaults = environment->defaults_;
-  platform.random = std::make_shared<RandomSource>(settings.seed);
-  platform.localization = std::make_shared<Localization>(settings.language);
-  platform.window = environment->window_;
-  platform.timeZone = settings.timeZone;
-  platform.viewCapture = std::make_shared<host::CairoViewCapture>();
+  auto environment = std::make_unique<SimEnvironment>();
+  environment->host_ = std::make_unique<host::VirtualHost>(std::move(hostSettings));
   environment->renderer_ = std::make_unique<host::ScreenRenderer>();
 
   environment->hostStack_ = std::make_shared<NavigationController>(std::make_shared<HostRootScreen>());
-  environment->window_->setRootScreen(environment->hostStack_);
+  environment->window().setRootScreen(environment->hostStack_);
   return environment;
 }
 

@@ -7,16 +7,14 @@
 #include <nlohmann/json.hpp>
 
 #include "host/ScreenRenderer.h"
-#include "kassio/platform/foundation/NotificationCenter.h"
-#include "kassio/platform/foundation/UserDefaults.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
+#include "host/VirtualHost.h"
 #include "kassio/platform/ui/NavigationController.h"
-#include "kassio/platform/ui/Window.h"
 
 namespace kassio::sim {
 
-// The platform one driver run works on: a virtual clock, seeded randomness, a defaults store,
-// the localisation tables and a window whose root is the host's navigation stack.
+// The platform one driver run works on: the test host (virtual clock, seeded randomness, a
+// defaults store, the localisation tables, a scripted backend) with a window whose root is the
+// host application's navigation stack.
 class SimEnvironment {
  public:
   using Json = nlohmann::ordered_json;
@@ -36,18 +34,16 @@ class SimEnvironment {
   static std::unique_ptr<SimEnvironment> install(const Settings& settings, const std::string& defaultsFile,
                                                  std::string& error);
 
-  platform::VirtualRunLoop& runLoop() { return *runLoop_; }
-  platform::NotificationCenter& notifications() { return *notifications_; }
-  platform::UserDefaults& defaults() { return *defaults_; }
-  platform::Window& window() { return *window_; }
+  platform::VirtualRunLoop& runLoop() { return *host_->loop(); }
+  platform::NotificationCenter& notifications() { return *host_->notifications(); }
+  platform::UserDefaults& defaults() { return *host_->defaults(); }
+  platform::Window& window() { return *host_->window(); }
+  const std::shared_ptr<ScriptedNetlane>& backend() const { return host_->backend(); }
   platform::NavigationController& hostStack() { return *hostStack_; }
   host::ScreenRenderer& renderer() { return *renderer_; }
 
  private:
-  std::shared_ptr<platform::VirtualRunLoop> runLoop_;
-  std::shared_ptr<platform::NotificationCenter> notifications_;
-  std::shared_ptr<platform::UserDefaults> defaults_;
-  std::shared_ptr<platform::Window> window_;
+  std::unique_ptr<host::VirtualHost> host_;
   std::shared_ptr<platform::NavigationController> hostStack_;
   std::unique_ptr<host::ScreenRenderer> renderer_;
 };

@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "host/VirtualHost.h"
 #include "kassio/banners/DeepLinkHelper.h"
-#include "kassio/platform/foundation/MemoryUserDefaults.h"
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
 
 namespace kassio {
 
@@ -24,30 +22,14 @@ inline DeepLinkConfiguration testLinks() {
   return links;
 }
 
-// A device in Asia/Kolkata at testNow with empty defaults and the test link domains; the
-// previous platform and link configuration come back afterwards.
+// The test host in Asia/Kolkata at testNow, with empty defaults and the test link domains.
 class BannerPlatformTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto& current = platform::Platform::current();
-    saved_ = current;
-    savedLinks_ = DeepLinkHelper::configuration();
-    current.runLoop = std::make_shared<platform::VirtualRunLoop>(testNow);
-    current.userDefaults = defaults_;
-    current.timeZone = "Asia/Kolkata";
-    DeepLinkHelper::setConfiguration(testLinks());
-  }
-  void TearDown() override {
-    platform::Platform::current() = saved_;
-    DeepLinkHelper::setConfiguration(savedLinks_);
-  }
+  void SetUp() override { DeepLinkHelper::setConfiguration(testLinks()); }
 
-  platform::MemoryUserDefaults& defaults() { return *defaults_; }
+  platform::UserDefaults& defaults() { return *device.defaults(); }
 
- private:
-  std::shared_ptr<platform::MemoryUserDefaults> defaults_ = std::make_shared<platform::MemoryUserDefaults>();
-  platform::Platform saved_;
-  DeepLinkConfiguration savedLinks_;
+  host::VirtualHost device{{.now = testNow, .timeZone = "Asia/Kolkata"}};
 };
 
 }  // namespace kassio

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "kassio/platform/foundation/RandomSource.h"
 #include "kassio/dashboard/MiniStatementResponse.h"
 #include "kassio/dashboard/SalesCounterDataResponse.h"
 #include "kassio/entry/calendarFilterType.h"

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/VirtualHost.h"
 #include "kassio/entry/KassioState.h"
 #include "kassio/platform/foundation/MemoryUserDefaults.h"
-#include "kassio/platform/foundation/Platform.h"
 
 namespace kassio {
 
@@ -28,25 +28,15 @@ class CountingUserDefaults final : public platform::UserDefaults {
   platform::MemoryUserDefaults store_;
 };
 
-// Each test starts from a fresh module state and an empty defaults store.
+// Each test starts on the test host from a fresh module state and an empty defaults store.
 class ModuleStateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    KassioState::shared() = KassioState();
-    previous_ = platform::Platform::current().userDefaults;
-    platform::Platform::current().userDefaults = defaults_;
-  }
-  void TearDown() override {
-    platform::Platform::current().userDefaults = previous_;
-    KassioState::shared() = KassioState();
-  }
-
   KassioState& state() { return KassioState::shared(); }
   CountingUserDefaults& defaults() { return *defaults_; }
 
  private:
   std::shared_ptr<CountingUserDefaults> defaults_ = std::make_shared<CountingUserDefaults>();
-  std::shared_ptr<platform::UserDefaults> previous_;
+  host::VirtualHost device_{{.userDefaults = defaults_}};
 };
 
 }  // namespace kassio

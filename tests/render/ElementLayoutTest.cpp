@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/ScreenRenderer.h"
-#include "kassio/platform/ui/CompoundView.h"
+#include "kassio/platform/ui/Cell.h"
 #include "kassio/platform/ui/ImageView.h"
 #include "kassio/platform/ui/ListView.h"
 
@@ -19,14 +19,24 @@ std::shared_ptr<platform::Label> label(const std::string& text, int lines = 1) {
   return view;
 }
 
+class AmountCell final : public platform::Cell {
+  KASSIO_CELL(AmountCell)
+ public:
+  KASSIO_OUTLET(platform::Label, amountLabel);
+
+ protected:
+  void loadView() override { add(amountLabel, label("")); }
+};
+
 // Rows made on demand, as a screen's list presenter makes them.
-class Rows : public platform::ListDataSource {
+class Rows final : public platform::ListDataSource {
  public:
   explicit Rows(std::vector<std::string> texts) : texts_(std::move(texts)) {}
   int numberOfItems(platform::ListView&, int) override { return static_cast<int>(texts_.size()); }
   std::shared_ptr<View> cellForItem(platform::ListView&, platform::IndexPath path) override {
-    auto cell = std::make_shared<platform::CompoundView>();
-    cell->addOutlet("amountLabel", label(texts_[static_cast<std::size_t>(path.item)]));
+    auto cell = std::make_shared<AmountCell>();
+    cell->loadIfNeeded();
+    cell->amountLabel->setText(texts_[static_cast<std::size_t>(path.item)]);
     return cell;
   }
 

@@ -5,9 +5,10 @@
 
 #include "RenderTestSupport.h"
 #include "host/ScreenRenderer.h"
-#include "kassio/platform/ui/CompoundView.h"
+#include "kassio/platform/ui/Cell.h"
+#include "kassio/platform/ui/Elements.h"
 #include "kassio/platform/ui/ImageView.h"
-#include "kassio/platform/ui/ListView.h"
+#include "kassio/platform/ui/ListAdapter.h"
 #include "kassio/platform/ui/TextField.h"
 #include "kassio/ui/AlertPresenter.h"
 
@@ -17,35 +18,59 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-// A host screen with a compound field, a list and a hidden label.
-class FormScreen : public platform::Screen, public platform::ListDataSource {
+class AmountCell final : public platform::Cell {
+  KASSIO_CELL(AmountCell)
  public:
-  std::string className() const override { return "FormScreen"; }
-  int numberOfItems(platform::ListView&, int) override { return 2; }
-  std::shared_ptr<platform::View> cellForItem(platform::ListView&, platform::IndexPath path) override {
-    auto cell = std::make_shared<platform::CompoundView>();
-    auto amount = cell->addOutlet("amountLabel", std::make_shared<platform::Label>());
-    amount->setText(path.item == 0 ? "$10.00" : "$20.00");
-    return cell;
-  }
+  KASSIO_OUTLET(platform::Label, amountLabel);
 
  protected:
-  void viewDidLoad() override {
-    auto title = addOutlet("titleLabel", std::make_shared<platform::Label>());
-    title->setText("Tom & Jerry <Traders>");
-    title->textColor = platform::Color{0x17, 0x1F, 0x12, 1};
-    auto mobile = addOutlet("txtMobileNumber", std::make_shared<platform::CompoundView>());
-    auto field = mobile->addOutlet("textFIeld", std::make_shared<platform::TextField>());
-    field->placeholder = "e.g. 9898989898";
-    field->keyboardType = platform::KeyboardType::phonePad;
-    auto note = addOutlet("noteLabel", std::make_shared<platform::Label>());
-    note->setText("Hidden note");
-    note->hidden = true;
-    auto list = addOutlet("collectionView", std::make_shared<platform::CollectionView>());
-    list->dataSource =
-        std::static_pointer_cast<platform::ListDataSource>(std::static_pointer_cast<FormScreen>(shared_from_this()));
-    list->reloadData();
+  void loadView() override { add(amountLabel); }
+};
+
+class AmountRows final : public platform::ListAdapter<std::string, AmountCell> {
+  void fill(AmountCell& cell, const std::string& amount, platform::IndexPath) override {
+    cell.amountLabel->setText(amount);
   }
+};
+
+class MobileField final : public platform::Cell {
+  KASSIO_CELL(MobileField)
+ public:
+  KASSIO_OUTLET(platform::TextField, textFIeld);
+
+ protected:
+  void loadView() override {
+    add(textFIeld, platform::makeTextField({.placeholder = "e.g. 9898989898", .keyboard = platform::KeyboardType::phonePad}));
+  }
+};
+
+// A host screen with a compound field, a list and a hidden label.
+class FormScreen final : public platform::Screen {
+  KASSIO_SCREEN(FormScreen)
+ public:
+  KASSIO_OUTLET(platform::Label, titleLabel);
+  KASSIO_OUTLET(MobileField, txtMobileNumber);
+  KASSIO_OUTLET(platform::Label, noteLabel);
+  KASSIO_OUTLET(platform::CollectionView, collectionView);
+
+ protected:
+  void loadView() override {
+    Screen::loadView();
+    add(titleLabel, platform::makeLabel({.color = platform::Color{0x17, 0x1F, 0x12, 1}}));
+    auto field = std::make_shared<MobileField>();
+    field->loadIfNeeded();
+    add(txtMobileNumber, field);
+    add(noteLabel).hidden = true;
+    rows_->attach(add(collectionView));
+  }
+  void update() override {
+    titleLabel->setText("Tom & Jerry <Traders>");
+    noteLabel->setText("Hidden note");
+    rows_->setRows({"$10.00", "$20.00"}, *collectionView);
+  }
+
+ private:
+  std::shared_ptr<AmountRows> rows_ = std::make_shared<AmountRows>();
 };
 
 // References that would make the page need something beyond itself.

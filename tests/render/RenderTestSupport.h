@@ -10,11 +10,8 @@
 #include <vector>
 
 #include "host/LayoutBox.h"
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
-#include "kassio/platform/text/Localization.h"
+#include "host/VirtualHost.h"
 #include "kassio/platform/ui/Color.h"
-#include "kassio/platform/ui/Window.h"
 
 namespace kassio::host {
 
@@ -95,25 +92,12 @@ inline std::string describe(const platform::Color& color) {
   return color.hexString() + "/" + std::to_string(color.alpha);
 }
 
-// Installs a virtual main loop, a window and the English table, and restores the platform.
+// Each test on the test host: a virtual main loop, a window and the English table.
 class RenderPlatformTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = platform::Platform::current();
-    auto& current = platform::Platform::current();
-    loop = std::make_shared<platform::VirtualRunLoop>(platform::Date{1'796'000'000});
-    window = std::make_shared<platform::Window>();
-    current.runLoop = loop;
-    current.window = window;
-    current.localization = std::make_shared<platform::Localization>("en");
-  }
-  void TearDown() override { platform::Platform::current() = saved_; }
-
-  std::shared_ptr<platform::VirtualRunLoop> loop;
-  std::shared_ptr<platform::Window> window;
-
- private:
-  platform::Platform saved_;
+  VirtualHost device;
+  std::shared_ptr<platform::VirtualRunLoop> loop = device.loop();
+  std::shared_ptr<platform::Window> window = device.window();
 };
 
 }  // namespace kassio::host

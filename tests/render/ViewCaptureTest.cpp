@@ -56,14 +56,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ViewCaptureSizeTest,
                                            CaptureSize{{390, 844}, 1, 390, 844}));
 
 TEST(ViewCaptureTest, IsReachedThroughThePlatform) {
-  auto saved = platform::Platform::current();
-  platform::Platform::current().viewCapture = std::make_shared<CairoViewCapture>();
+  VirtualHost device;  // installs the cairo capture
   auto view = box({{0, 0}, {50, 40}}, red);
   auto& platform = platform::Platform::current();
   Picture picture(platform.viewCapture->pngData(*view, platform.screenScale), platform.screenScale);
   EXPECT_EQ(picture.width(), 150);
   EXPECT_EQ(picture.height(), 120);
-  platform::Platform::current() = saved;
 }
 
 TEST(ViewCaptureTest, NothingToDrawGivesAnEmptyImage) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
+#include "host/VirtualHost.h"
 #include "kassio/transactions/CashPayResponse.h"
 #include "kassio/transactions/ScriptedNetlane.h"
 #include "sandbox/SandboxAttach.h"
@@ -16,14 +15,11 @@ namespace {
 class DriverHookTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous = platform::Platform::current().runLoop;
-    platform::Platform::current().runLoop = loop;
     std::string error;
     bank = SandboxBank::open(testSeed(), ":memory:", SandboxBank::runLoopClock(), &error);
     ASSERT_TRUE(bank) << error;
     attach(netlane, bank);
   }
-  void TearDown() override { platform::Platform::current().runLoop = previous; }
 
   std::optional<CashPayResponse> pay(const std::string& amount) {
     std::optional<CashPayResponse> answer;
@@ -34,11 +30,10 @@ class DriverHookTest : public ::testing::Test {
     return answer;
   }
 
-  std::shared_ptr<platform::VirtualRunLoop> loop =
-      std::make_shared<platform::VirtualRunLoop>(indiaTime("2026-12-11 10:30:00"));
-  std::shared_ptr<platform::RunLoop> previous;
+  host::VirtualHost device{{.now = indiaTime("2026-12-11 10:30:00")}};
+  std::shared_ptr<platform::VirtualRunLoop> loop = device.loop();
   std::shared_ptr<SandboxBank> bank;
-  ScriptedNetlane netlane;
+  ScriptedNetlane& netlane = *device.backend();
 };
 
 TEST_F(DriverHookTest, ScriptedRepliesComeFirstThenTheBankAnswers) {

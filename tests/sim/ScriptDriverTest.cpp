@@ -105,9 +105,13 @@ TEST(JsonExpectationTest, RefusesMalformedChecks) {
 }
 
 // A screen with a ten-digit mobile field, a disabled button and a hidden button.
-class FormScreen : public Screen, public TextFieldDelegate {
+class FormScreen final : public Screen, public TextFieldDelegate {
+  KASSIO_SCREEN(FormScreen)
  public:
-  std::string className() const override { return "FormScreen"; }
+  KASSIO_OUTLET(TextField, mobileNoTxt);
+  KASSIO_OUTLET(TextField, amountTxt);
+  KASSIO_OUTLET(Button, actionButton);
+  KASSIO_OUTLET(Button, hiddenButton);
   int changes = 0;
   std::vector<std::string> ended;
 
@@ -118,14 +122,15 @@ class FormScreen : public Screen, public TextFieldDelegate {
   void textFieldDidEndEditing(TextField& field, DidEndEditingReason) override { ended.push_back(field.name); }
 
  protected:
-  void viewDidLoad() override {
-    for (const char* name : {"mobileNoTxt", "amountTxt"}) {
-      auto field = addOutlet(name, std::make_shared<TextField>());
-      field->delegate = std::dynamic_pointer_cast<FormScreen>(shared_from_this());
-      field->addAction(ControlEvent::editingChanged, [this](Control&) { ++changes; });
+  void loadView() override {
+    Screen::loadView();
+    for (auto* outlet : {&mobileNoTxt, &amountTxt}) {
+      auto& field = add(*outlet);
+      field.delegate = std::dynamic_pointer_cast<FormScreen>(shared_from_this());
+      field.addAction(ControlEvent::editingChanged, [this](Control&) { ++changes; });
     }
-    addOutlet("actionButton", std::make_shared<Button>())->enabled = false;
-    addOutlet("hiddenButton", std::make_shared<Button>())->hidden = true;
+    add(actionButton).enabled = false;
+    add(hiddenButton).hidden = true;
   }
 };
 

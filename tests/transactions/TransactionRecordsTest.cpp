@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "host/VirtualHost.h"
 #include "kassio/platform/json/Json.h"
 #include "kassio/transactions/CashPayResponse.h"
 #include "kassio/transactions/PaymentModeStatusDataModel.h"
@@ -123,10 +124,8 @@ TEST(PaymentModeStatusDataModel, TheStatusScreenReadsItThroughTheProtocol) {
 }
 
 TEST(RequestTimestamp, IsTheLocalTimeWithoutSeparators) {
-  const auto previous = platform::Platform::current().timeZone;
-  platform::Platform::current().timeZone = "Asia/Kolkata";
+  host::VirtualHost device{{.timeZone = "Asia/Kolkata"}};
   EXPECT_EQ(requestTimestamp(platform::Date{1796965200}), "20261211T103000");  // 05:00 UTC
-  platform::Platform::current().timeZone = previous;
 }
 
 }  // namespace

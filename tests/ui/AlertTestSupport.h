@@ -13,19 +13,12 @@ namespace kassio {
 
 using Dialog = VedavUzAlertViewControllerViewController;
 
-// A window with a root screen on a virtual loop; the theme's fonts are put back afterwards.
+// A window with a root screen on the test host (a fresh module state: no theme).
 class AlertTest : public platform::UiPlatformTest {
  protected:
   void SetUp() override {
-    UiPlatformTest::SetUp();
-    savedFont_ = KassioState::shared().appFont;
-    KassioState::shared().appFont.reset();
     root = std::make_shared<platform::Screen>();
     window->setRootScreen(root);
-  }
-  void TearDown() override {
-    KassioState::shared().appFont = savedFont_;
-    UiPlatformTest::TearDown();
   }
 
   // The dialog at the top of the window, or null when the top is something else.
@@ -45,9 +38,6 @@ class AlertTest : public platform::UiPlatformTest {
   }
 
   std::shared_ptr<platform::Screen> root;
-
- private:
-  std::optional<platform::AppFont> savedFont_;
 };
 
 }  // namespace kassio

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "kassio/platform/text/Localization.h"
 #include "ui/AlertTestSupport.h"
 
 namespace kassio {

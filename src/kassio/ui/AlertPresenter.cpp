@@ -22,9 +22,11 @@ void showAlert(const std::optional<std::string>& title, const std::optional<std:
                bool warning, std::shared_ptr<platform::Screen> presenter, std::function<void()> closeAction) {
   if (title && title->empty() && description && description->empty()) return;
   const AlertStyle& style = warning ? kWarning : kError;
-  auto dialog = VedavUzAlertViewControllerViewController::make(style.backColor, style.icon, style.titleColor,
-                                                               title.value_or(""), description.value_or(""), "",
-                                                               "", "", false);
+  auto dialog = VedavUzAlertViewControllerViewController::make({.backColor = style.backColor,
+                                                                .iconImage = style.icon,
+                                                                .titleColor = style.titleColor,
+                                                                .titleData = title.value_or(""),
+                                                                .descData = description.value_or("")});
   dialog->modalPresentationStyle = platform::ModalPresentationStyle::overCurrentContext;
   dialog->completionClose = std::move(closeAction);
   if (!presenter) {

@@ -2,7 +2,7 @@
 
 #include "kassio/entry/KassioState.h"
 #include "kassio/platform/text/Localization.h"
-#include "kassio/platform/ui/StackView.h"
+#include "kassio/platform/ui/Elements.h"
 
 namespace kassio {
 
@@ -23,118 +23,87 @@ Font emphasisFont() {
 }  // namespace
 
 std::shared_ptr<VedavUzAlertViewControllerViewController> VedavUzAlertViewControllerViewController::make(
+    Inputs inputs) {
+  return makeScreen<Self>(std::move(inputs));
+}
+
+std::shared_ptr<VedavUzAlertViewControllerViewController> VedavUzAlertViewControllerViewController::make(
     std::string backColor, std::string iconImage, std::string titleColor, std::string titleData,
     std::string descData, std::string attributedInstruction, std::string buttonTitle1, std::string buttonTitle2,
     bool hideCloseButton) {
-  auto dialog = std::make_shared<VedavUzAlertViewControllerViewController>();
-  dialog->backColor = std::move(backColor);
-  dialog->iconImage = std::move(iconImage);
-  dialog->titleColor = std::move(titleColor);
-  dialog->titleData = std::move(titleData);
-  dialog->descData = std::move(descData);
-  dialog->attributedInstruction = std::move(attributedInstruction);
-  dialog->buttonTitle1 = std::move(buttonTitle1);
-  dialog->buttonTitle2 = std::move(buttonTitle2);
-  dialog->hideCloseButton = hideCloseButton;
-  return dialog;
+  return make({std::move(backColor), std::move(iconImage), std::move(titleColor), std::move(titleData),
+               std::move(descData), std::move(attributedInstruction), std::move(buttonTitle1),
+               std::move(buttonTitle2), hideCloseButton});
 }
 
-// The layout: a dimmed backdrop holding the card, a vertical stack of the title row, the
-// description and the action row.
+// A dimmed backdrop holding the card: a vertical stack of the title row, the description and
+// the action row.
 void VedavUzAlertViewControllerViewController::loadView() {
-  auto root = std::make_shared<View>();
-  root->frame = {{0, 0}, {390, 844}};
-  root->backgroundColor = Color{0, 0, 0, 0.4};
-  setView(root);
+  setView(makeView({.box = {.size = {390, 844}, .background = Color{0, 0, 0, 0.4}}}));
 
-  auto card = addOutlet("containerView", std::make_shared<StackView>());
-  card->frame = {{24, 340}, {342, 0}};  // as tall as its content
-  card->spacing = 8;
+  // As tall as its content.
+  auto& card = add(containerView, makeStack({.spacing = 8,
+                                             .box = {.origin = {24, 340}, .size = {342, 0}, .cornerRadius = 10,
+                                                     .clipsToBounds = true}}));
+  auto& titleRow = add(titleView, card, makeStack({.axis = LayoutAxis::horizontal, .spacing = 8}));
+  add(titleImageView, titleRow, makeImageView({.box = {.size = {24, 24}}}));
+  add(titleLabel, titleRow, makeLabel({.font = Font{"Inter-SemiBold", 16}, .lines = 0}));
+  onTap(add(closeButton, titleRow, makeButton({.box = {.size = {24, 24}}})), KASSIO_ACTION(closeButtonTapped));
 
-  auto titleRow = addOutlet("titleView", std::make_shared<StackView>(), card.get());
-  titleRow->axis = LayoutAxis::horizontal;
-  titleRow->spacing = 8;
-  addOutlet("titleImageView", std::make_shared<ImageView>(), titleRow.get())->frame.size = {24, 24};
-  auto title = addOutlet("titleLabel", std::make_shared<Label>(), titleRow.get());
-  title->font = Font{"Inter-SemiBold", 16};
-  title->numberOfLines = 0;
-  auto close = addOutlet("closeButton", std::make_shared<Button>(), titleRow.get());
-  close->frame.size = {24, 24};
-  close->addTarget(weak_from_this(), "closeButtonTapped:", ControlEvent::touchUpInside);
+  auto& instruction = add(instructionView, card);
+  add(instructionLabel, instruction,
+      makeLabel({.font = Font{"Inter-Regular", 14}, .color = Color{0x17, 0x1F, 0x12, 1}, .lines = 0}));
 
-  auto instruction = addOutlet("instructionView", std::make_shared<View>(), card.get());
-  auto description = addOutlet("instructionLabel", std::make_shared<Label>(), instruction.get());
-  description->font = Font{"Inter-Regular", 14};
-  description->textColor = Color{0x17, 0x1F, 0x12, 1};
-  description->numberOfLines = 0;
-
-  auto actions = addOutlet("actionView", std::make_shared<StackView>(), card.get());
-  actions->axis = LayoutAxis::horizontal;
-  actions->spacing = 16;
-  auto first = addOutlet("button1", std::make_shared<Button>(), actions.get());
-  first->addTarget(weak_from_this(), "button1Tapped:", ControlEvent::touchUpInside);
-  auto second = addOutlet("button2", std::make_shared<Button>(), actions.get());
-  second->addTarget(weak_from_this(), "button2Tapped:", ControlEvent::touchUpInside);
-
-  registerAction("closeButtonTapped:", [this](View*) { closeButtonTapped(); });
-  registerAction("button1Tapped:", [this](View*) { button1Tapped(); });
-  registerAction("button2Tapped:", [this](View*) { button2Tapped(); });
+  auto& actions = add(actionView, card, makeStack({.axis = LayoutAxis::horizontal, .spacing = 16}));
+  onTap(add(button1, actions), KASSIO_ACTION(button1Tapped));
+  onTap(add(button2, actions), KASSIO_ACTION(button2Tapped));
 }
 
-void VedavUzAlertViewControllerViewController::viewDidLoad() {
-  auto tint = Color::fromHex(titleColor);
+void VedavUzAlertViewControllerViewController::update() {
+  auto tint = Color::fromHex(inputs.titleColor);
+  containerView->backgroundColor = Color::fromHex(inputs.backColor);
 
-  auto card = outlet<View>("containerView");
-  card->cornerRadius = 10;
-  card->clipsToBounds = true;
-  card->backgroundColor = Color::fromHex(backColor);
-
-  auto close = outlet<Button>("closeButton");
-  close->hidden = hideCloseButton;
-
-  auto icon = outlet<ImageView>("titleImageView");
-  if (iconImage == kRedAlertIcon) {
-    icon->image = Image::named(kRedAlertIcon);
+  if (inputs.iconImage == kRedAlertIcon) {
+    titleImageView->image = Image::named(kRedAlertIcon);
+    titleImageView->tintColor.reset();
   } else {
-    icon->image = Image::named(kGenericIcon).withRenderingMode(ImageRenderingMode::alwaysTemplate);
-    icon->tintColor = tint;
+    titleImageView->image = Image::named(kGenericIcon).withRenderingMode(ImageRenderingMode::alwaysTemplate);
+    titleImageView->tintColor = tint;
   }
+  titleLabel->setText(inputs.titleData);
+  titleLabel->textColor = tint;
 
-  close->image = Image::named(kCloseIcon).withRenderingMode(ImageRenderingMode::alwaysTemplate);
-  close->tintColor = tint;
-  auto title = outlet<Label>("titleLabel");
-  title->setText(titleData);
-  title->textColor = tint;
+  closeButton->hidden = inputs.hideCloseButton;
+  closeButton->image = Image::named(kCloseIcon).withRenderingMode(ImageRenderingMode::alwaysTemplate);
+  closeButton->tintColor = tint;
 
-  auto description = outlet<Label>("instructionLabel");
-  if (attributedInstruction.empty()) {
-    description->setText(descData);
+  if (inputs.attributedInstruction.empty()) {
+    instructionLabel->setText(inputs.descData);
   } else {
-    description->setAttributedText(descriptionWithEmphasis());
+    instructionLabel->setAttributedText(descriptionWithEmphasis());
   }
+  instructionView->hidden = inputs.descData.empty();
 
-  auto first = outlet<Button>("button1");
-  first->setAttributedTitle(AttributedString{{TextRun{localize(buttonTitle1), emphasisFont(), Color::black(),
-                                                      true, Color::black()}}});
-  auto second = outlet<Button>("button2");
-  second->setTitle(buttonTitle2);
-
-  first->hidden = buttonTitle1.empty();
-  second->hidden = buttonTitle2.empty();
-  outlet<View>("instructionView")->hidden = descData.empty();
-  outlet<View>("actionView")->hidden = buttonTitle1.empty() && buttonTitle2.empty();
+  button1->setAttributedTitle(AttributedString{
+      {TextRun{localize(inputs.buttonTitle1), emphasisFont(), Color::black(), true, Color::black()}}});
+  button2->setTitle(inputs.buttonTitle2);
+  button1->hidden = inputs.buttonTitle1.empty();
+  button2->hidden = inputs.buttonTitle2.empty();
+  actionView->hidden = inputs.buttonTitle1.empty() && inputs.buttonTitle2.empty();
 }
 
 // The description with the first occurrence of the instruction in the emphasis font. An
 // instruction that does not occur in the description emphasises nothing.
 AttributedString VedavUzAlertViewControllerViewController::descriptionWithEmphasis() const {
-  auto at = descData.find(attributedInstruction);
-  if (at == std::string::npos) return AttributedString{{TextRun{descData}}};
+  const auto& description = inputs.descData;
+  const auto& instruction = inputs.attributedInstruction;
+  auto at = description.find(instruction);
+  if (at == std::string::npos) return AttributedString{{TextRun{description}}};
   AttributedString text;
-  if (at > 0) text.runs.push_back(TextRun{descData.substr(0, at)});
-  text.runs.push_back(TextRun{attributedInstruction, emphasisFont()});
-  auto rest = at + attributedInstruction.size();
-  if (rest < descData.size()) text.runs.push_back(TextRun{descData.substr(rest)});
+  if (at > 0) text.runs.push_back(TextRun{description.substr(0, at)});
+  text.runs.push_back(TextRun{instruction, emphasisFont()});
+  auto rest = at + instruction.size();
+  if (rest < description.size()) text.runs.push_back(TextRun{description.substr(rest)});
   return text;
 }
 
@@ -147,17 +116,5 @@ void VedavUzAlertViewControllerViewController::dismissThen(const std::function<v
 void VedavUzAlertViewControllerViewController::closeButtonTapped() { dismissThen(completionClose); }
 void VedavUzAlertViewControllerViewController::button1Tapped() { dismissThen(completionButton1); }
 void VedavUzAlertViewControllerViewController::button2Tapped() { dismissThen(completionButton2); }
-
-nlohmann::ordered_json VedavUzAlertViewControllerViewController::fields() const {
-  return {{"backColor", backColor},
-          {"iconImage", iconImage},
-          {"titleColor", titleColor},
-          {"titleData", titleData},
-          {"descData", descData},
-          {"attributedInstruction", attributedInstruction},
-          {"buttonTitle1", buttonTitle1},
-          {"buttonTitle2", buttonTitle2},
-          {"hideCloseButton", hideCloseButton}};
-}
 
 }  // namespace kassio

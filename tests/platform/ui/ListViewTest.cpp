@@ -6,11 +6,25 @@
 #include <string>
 #include <vector>
 
+#include "kassio/platform/ui/Cell.h"
 #include "kassio/platform/ui/CompoundView.h"
 #include "kassio/platform/ui/Label.h"
 
 namespace kassio::platform {
 namespace {
+
+class TitleCell final : public Cell {
+  KASSIO_CELL(TitleCell)
+ public:
+  KASSIO_OUTLET(Label, titleLbl);
+  KASSIO_OUTLET(Label, badgeLbl);
+
+ protected:
+  void loadView() override {
+    add(titleLbl);
+    add(badgeLbl);
+  }
+};
 
 // Sections of labelled cells; a row titled "" gets no cell.
 class FakeSource : public ListDataSource, public ListDelegate {
@@ -24,12 +38,11 @@ class FakeSource : public ListDataSource, public ListDelegate {
     asked.push_back(path);
     const auto& title = sections[path.section][path.item];
     if (title.empty()) return nullptr;
-    auto cell = std::make_shared<CompoundView>();
-    auto label = cell->addOutlet("titleLbl", std::make_shared<Label>());
-    label->setText(title);
-    auto badge = cell->addOutlet("badgeLbl", std::make_shared<Label>());
-    badge->setText("new");
-    badge->hidden = path.item != 0;
+    auto cell = std::make_shared<TitleCell>();
+    cell->loadIfNeeded();
+    cell->titleLbl->setText(title);
+    cell->badgeLbl->setText("new");
+    cell->badgeLbl->hidden = path.item != 0;
     return cell;
   }
   void didSelectItem(ListView&, IndexPath path) override { selected.push_back(path); }

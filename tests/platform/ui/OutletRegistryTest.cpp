@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kassio/platform/ui/Button.h"
+#include "kassio/platform/ui/Cell.h"
 #include "kassio/platform/ui/CompoundView.h"
 #include "kassio/platform/ui/Label.h"
 #include "kassio/platform/ui/Screen.h"
@@ -54,12 +55,25 @@ TEST(OutletRegistry, ExpiredElementsReadAsNull) {
 }
 
 // A labelled text field: a compound element with parts of its own.
-std::shared_ptr<CompoundView> labelledField(const std::string& caption) {
-  auto field = std::make_shared<CompoundView>();
-  field->addOutlet("titleLbl", std::make_shared<Label>())->setText(caption);
-  auto box = std::make_shared<View>();
-  field->addSubview(box);
-  field->addOutlet("textFIeld", std::make_shared<TextField>(), box.get());
+class LabelledField final : public Cell {
+  KASSIO_CELL(LabelledField)
+ public:
+  KASSIO_OUTLET(Label, titleLbl);
+  KASSIO_OUTLET(TextField, textFIeld);
+
+ protected:
+  void loadView() override {
+    add(titleLbl);
+    auto box = std::make_shared<View>();
+    addSubview(box);
+    add(textFIeld, *box);
+  }
+};
+
+std::shared_ptr<LabelledField> labelledField(const std::string& caption) {
+  auto field = std::make_shared<LabelledField>();
+  field->loadIfNeeded();
+  field->titleLbl->setText(caption);
   return field;
 }
 
@@ -78,13 +92,18 @@ TEST(OutletRegistry, DescribeNestsCompoundOutletsAndConstraints) {
   EXPECT_EQ(field->findByName("textFIeld"), field->registry().view("textFIeld"));  // placed in the given parent
 }
 
-class FormScreen : public Screen {
+class FormScreen final : public Screen {
+  KASSIO_SCREEN(FormScreen)
+ public:
+  KASSIO_OUTLET(View, card);
+  KASSIO_OUTLET(LabelledField, txtMobile);
+  KASSIO_OUTLET(Button, submitBtn);
+
  protected:
   void loadView() override {
     Screen::loadView();
-    auto card = addOutlet("card", std::make_shared<View>());
-    addOutlet("txtMobile", labelledField("Mobile"), card.get());
-    addOutlet("submitBtn", std::make_shared<Button>());
+    add(txtMobile, add(card), labelledField("Mobile"));
+    add(submitBtn);
   }
 };
 

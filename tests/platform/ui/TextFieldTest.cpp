@@ -46,10 +46,17 @@ class RecordingDelegate : public TextFieldDelegate {
   std::vector<std::string>& log_;
 };
 
+// Fields on a root screen shown in the window: a field finds its window through its tree.
 class TextFieldEditing : public UiPlatformTest {
  protected:
+  void SetUp() override {
+    UiPlatformTest::SetUp();
+    window->setRootScreen(root);
+  }
+
   std::shared_ptr<TextField> makeField(const std::string& name) {
     auto field = std::make_shared<TextField>();
+    root->view()->addSubview(field);
     field->name = name;
     field->delegate = delegate;
     field->addAction(ControlEvent::editingChanged, [this](Control& sender) { log.push_back(sender.name + ".changed"); });
@@ -57,6 +64,7 @@ class TextFieldEditing : public UiPlatformTest {
     return field;
   }
 
+  std::shared_ptr<Screen> root = std::make_shared<Screen>();
   std::vector<std::string> log;
   std::shared_ptr<RecordingDelegate> delegate = std::make_shared<RecordingDelegate>(log);
 };
@@ -147,21 +155,42 @@ TEST_F(TextFieldEditing, RefusedBeginKeepsThePreviousField) {
   EXPECT_EQ(log, std::vector<std::string>{"second.shouldBegin"});
 }
 
-TEST_F(TextFieldEditing, DisabledFieldOrNoWindowCannotBeginEditing) {
+TEST_F(TextFieldEditing, DisabledFieldOrFieldOutsideAWindowCannotBeginEditing) {
   auto field = makeField("amount");
   field->enabled = false;
   field->tap();
   EXPECT_FALSE(field->becomeFirstResponder());
 
   field->enabled = true;
-  Platform::current().window = nullptr;
+  field->removeFromSuperview();
   EXPECT_FALSE(field->becomeFirstResponder());
   EXPECT_FALSE(field->isFirstResponder());
   EXPECT_TRUE(log.empty());
 }
 
+TEST_F(TextFieldEditing, FieldFindsItsWindowThroughPresentedAndChildScreens) {
+  auto presented = std::make_shared<Screen>();
+  ASSERT_TRUE(root->present(presented, false));
+  auto child = std::make_shared<Screen>();
+  auto container = std::make_shared<View>();
+  presented->view()->addSubview(container);
+  presented->addChild(child, container);
+  auto field = makeField("inner");
+  child->view()->addSubview(field);  // moves it out of the root screen's tree
+  EXPECT_EQ(field->window(), window);
+  ASSERT_TRUE(field->becomeFirstResponder());
+  drain(log);
+
+  // Leaving the tree while editing: the editing still ends in the window it began in.
+  field->removeFromSuperview();
+  EXPECT_EQ(field->window(), nullptr);
+  window->endEditing();
+  EXPECT_FALSE(field->isFirstResponder());
+  EXPECT_EQ(window->firstResponder(), nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"inner.didEnd", "inner.endEvent"}));
+}
+
 TEST_F(TextFieldEditing, ReplacingTheRootScreenEndsEditing) {
-  window->setRootScreen(std::make_shared<Screen>());
   auto field = makeField("amount");
   ASSERT_TRUE(field->becomeFirstResponder());
   drain(log);

@@ -6,34 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
-#include "kassio/platform/text/Localization.h"
+#include "host/VirtualHost.h"
 #include "kassio/platform/ui/Screen.h"
-#include "kassio/platform/ui/Window.h"
 
 namespace kassio::platform {
 
-// Installs a virtual main loop, an empty window and the English table into the process-wide
-// Platform, and puts back what was there afterwards.
+// Each test on the test host: a virtual main loop, an empty window and the English table.
 class UiPlatformTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = Platform::current();
-    loop = std::make_shared<VirtualRunLoop>(Date{1'796'000'000});
-    window = std::make_shared<Window>();
-    auto& platform = Platform::current();
-    platform.runLoop = loop;
-    platform.window = window;
-    platform.localization = std::make_shared<Localization>("en");
-  }
-  void TearDown() override { Platform::current() = saved_; }
-
-  std::shared_ptr<VirtualRunLoop> loop;
-  std::shared_ptr<Window> window;
-
- private:
-  Platform saved_;
+  host::VirtualHost device;
+  std::shared_ptr<VirtualRunLoop> loop = device.loop();
+  std::shared_ptr<Window> window = device.window();
 };
 
 // A screen that writes its lifecycle calls into a shared log as "<tag>.<call>".

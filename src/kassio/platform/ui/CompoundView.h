@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "kassio/platform/ui/Outlet.h"
 #include "kassio/platform/ui/OutletRegistry.h"
 #include "kassio/platform/ui/View.h"
 
@@ -12,12 +15,15 @@ class CompoundView : public View {
   OutletRegistry* outlets() override { return &outlets_; }
   OutletRegistry& registry() { return outlets_; }
 
-  // Adds the view as a subview of `parent` (this view when null) and connects it as an outlet.
-  template <class T>
-  std::shared_ptr<T> addOutlet(const std::string& outletName, std::shared_ptr<T> view, View* parent = nullptr) {
-    (parent ? parent : this)->addSubview(view);
-    outlets_.connect(outletName, view);
-    return view;
+ protected:
+  // Places an element in `parent` (this view when not given) and connects the outlet to it.
+  template <class T, class E = T>
+  E& add(Outlet<T>& outlet, View& parent, std::shared_ptr<E> element = std::make_shared<E>()) {
+    return outlets_.place(outlet, parent, std::move(element));
+  }
+  template <class T, class E = T>
+  E& add(Outlet<T>& outlet, std::shared_ptr<E> element = std::make_shared<E>()) {
+    return outlets_.place(outlet, *this, std::move(element));
   }
 
  private:

@@ -2,10 +2,12 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "kassio/platform/ui/LayoutConstraint.h"
+#include "kassio/platform/ui/Outlet.h"
 #include "kassio/platform/ui/View.h"
 
 namespace kassio::platform {
@@ -25,6 +27,23 @@ class OutletRegistry {
   std::shared_ptr<T> get(const std::string& outletName) const {
     return std::dynamic_pointer_cast<T>(view(outletName));
   }
+  // Adds `element` to `parent` and connects it under the outlet's name, binding the outlet.
+  template <class T, class E>
+  E& place(Outlet<T>& outlet, View& parent, std::shared_ptr<E> element) {
+    static_assert(std::is_base_of_v<T, E>, "the element must be of the outlet's type");
+    parent.addSubview(element);
+    connect(std::string(outlet.name()), element);
+    outlet.bind(element);
+    return *element;
+  }
+  // A constraint is not part of the element tree: the registry keeps it alive.
+  LayoutConstraint& place(Outlet<LayoutConstraint>& outlet, std::shared_ptr<LayoutConstraint> constraint) {
+    connect(std::string(outlet.name()), constraint);
+    outlet.bind(constraint);
+    ownedConstraints_.push_back(constraint);
+    return *constraint;
+  }
+
   // Outlet names in connection order.
   std::vector<std::string> names() const;
 
@@ -41,6 +60,7 @@ class OutletRegistry {
   Entry* find(const std::string& outletName);
   const Entry* find(const std::string& outletName) const;
   std::vector<Entry> entries_;
+  std::vector<std::shared_ptr<LayoutConstraint>> ownedConstraints_;
 };
 
 // Describes one element for a dump, its own outlets included when it is compound.

@@ -25,11 +25,17 @@ void afterTransition(std::function<void()> task) {
 
 }  // namespace
 
+Screen::~Screen() {
+  if (view_ && view_->owningScreen_ == this) view_->owningScreen_ = nullptr;
+}
+
 const std::shared_ptr<View>& Screen::view() {
   if (!view_) {
     loadView();
     if (!view_) view_ = std::make_shared<View>();
+    view_->owningScreen_ = this;
     viewDidLoad();
+    update();
   }
   return view_;
 }
@@ -141,6 +147,12 @@ bool Screen::dismissPresented(bool animated, bool presenterReturns, std::functio
     if (completion) completion();
   });
   return wasShown;
+}
+
+std::shared_ptr<Window> Screen::window() const {
+  for (const Screen* screen = this; screen; screen = screen->parent_ ? screen->parent_ : screen->presenting_)
+    if (auto window = screen->window_.lock()) return window;
+  return nullptr;
 }
 
 NavigationController* Screen::navigationController() const {

@@ -1,6 +1,5 @@
 #include "kassio/platform/ui/TextField.h"
 
-#include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/text/UnicodeText.h"
 #include "kassio/platform/ui/Window.h"
 
@@ -19,19 +18,20 @@ std::string keyboardTypeName(KeyboardType type) {
 }
 
 bool TextField::isFirstResponder() const {
-  auto window = Platform::current().window;
+  auto window = editingIn_.lock();
   return window && window->firstResponder().get() == this;
 }
 
 bool TextField::becomeFirstResponder() {
   if (isFirstResponder()) return true;
-  auto window = Platform::current().window;
+  auto window = this->window();
   if (!window || !enabled) return false;
   auto self = std::static_pointer_cast<TextField>(shared_from_this());
   auto delegateNow = delegate.lock();
   if (delegateNow && !delegateNow->textFieldShouldBeginEditing(*this)) return false;
   if (auto previous = window->firstResponder()) previous->resignFirstResponder();
   window->setFirstResponder(self);
+  editingIn_ = window;
   if (auto current = delegate.lock()) current->textFieldDidBeginEditing(*this);
   sendActions(ControlEvent::editingDidBegin);
   return true;
@@ -40,7 +40,8 @@ bool TextField::becomeFirstResponder() {
 bool TextField::resignFirstResponder() {
   if (!isFirstResponder()) return true;
   auto keep = shared_from_this();
-  Platform::current().window->setFirstResponder(nullptr);
+  editingIn_.lock()->setFirstResponder(nullptr);
+  editingIn_.reset();
   if (auto current = delegate.lock()) current->textFieldDidEndEditing(*this, DidEndEditingReason::committed);
   sendActions(ControlEvent::editingDidEnd);
   return true;

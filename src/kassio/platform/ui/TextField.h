@@ -9,6 +9,7 @@
 namespace kassio::platform {
 
 class TextField;
+class Window;
 
 // A range of a text in UTF-16 code units, as text-field edits are measured.
 struct Utf16Range {
@@ -65,6 +66,11 @@ class TextField : public Control {
   void tap() override;
   void describe(nlohmann::ordered_json& out) const override;
   void ownTexts(std::vector<std::string>& out) const override;
+
+ private:
+  // The window this field began editing in (found through its tree), so the editing can end
+  // there even after the field has left the tree.
+  std::weak_ptr<Window> editingIn_;
 };
 
 std::string keyboardTypeName(KeyboardType type);

@@ -1,5 +1,7 @@
 #include "kassio/platform/ui/View.h"
 
+#include "kassio/platform/ui/Screen.h"
+
 #include <algorithm>
 
 namespace kassio::platform {
@@ -57,6 +59,12 @@ std::shared_ptr<View> View::findByName(const std::string& outletName) {
 }
 
 void View::addTapAction(std::function<void(View&)> action) { tapActions_.push_back(std::move(action)); }
+
+std::shared_ptr<Window> View::window() const {
+  const View* top = this;
+  while (top->superview_) top = top->superview_;
+  return top->owningScreen_ ? top->owningScreen_->window() : nullptr;
+}
 
 void View::addTapTarget(std::weak_ptr<ActionTarget> target, std::string selector) {
   addTapAction([target = std::move(target), selector = std::move(selector)](View& sender) {

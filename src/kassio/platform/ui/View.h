@@ -15,6 +15,8 @@
 namespace kassio::platform {
 
 class OutletRegistry;
+class Screen;
+class Window;
 
 // Corners that a corner radius applies to.
 enum CornerMask : unsigned {
@@ -72,6 +74,11 @@ class View : public std::enable_shared_from_this<View> {
   bool isHiddenInTree() const;
   // Accepts touches: neither it nor an ancestor is hidden or refuses interaction.
   bool acceptsTouches() const;
+  // The window showing this view's tree, found through the tree: the screen whose root view is
+  // at the top of it, and that screen's chain up to the window's root screen. Null when the
+  // view is not in a shown screen's tree.
+  std::shared_ptr<Window> window() const;
+
   // The first descendant (depth-first, itself included) with this outlet name.
   std::shared_ptr<View> findByName(const std::string& outletName);
 
@@ -95,6 +102,8 @@ class View : public std::enable_shared_from_this<View> {
  private:
   std::vector<std::shared_ptr<View>> subviews_;
   View* superview_ = nullptr;
+  friend class Screen;
+  Screen* owningScreen_ = nullptr;  // set on a screen's root view, cleared when the screen ends
   std::vector<std::function<void(View&)>> tapActions_;
 };
 

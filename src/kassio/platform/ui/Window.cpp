@@ -2,15 +2,21 @@
 
 namespace kassio::platform {
 
+Window::~Window() {
+  if (root_) root_->window_.reset();
+}
+
 void Window::setRootScreen(std::shared_ptr<Screen> screen) {
   if (screen == root_) return;
   endEditing();
   if (root_) {
     root_->beginAppearance(false, false);
     root_->endAppearance();
+    root_->window_.reset();
   }
   root_ = std::move(screen);
   if (root_) {
+    root_->window_ = weak_from_this();
     root_->beginAppearance(true, false);
     root_->endAppearance();
   }

@@ -8,8 +8,13 @@
 namespace kassio::platform {
 
 // The application window: its root screen and the text field being edited.
-class Window {
+class Window : public std::enable_shared_from_this<Window> {
  public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  ~Window();
+
   void setRootScreen(std::shared_ptr<Screen> screen);
   const std::shared_ptr<Screen>& rootScreen() const { return root_; }
   // The end of the presentation chain that starts at the root screen, or null without a root.
