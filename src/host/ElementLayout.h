@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/ElementKinds.h"
 #include "host/ImageAssets.h"
 #include "host/LayoutBox.h"
 #include "host/TextShaper.h"
@@ -28,21 +29,16 @@ namespace kassio::host {
 // - a stated frame size is kept, except that a container grows to hold its children;
 // - hidden elements and their subtrees take no space and are left out; list rows follow one
 //   another (a paged list shows its current page).
+// What each kind of element measures and how it arranges its children come from its row in
+// the element kinds table; the frames and the column are this class's.
 // The module's frames are not changed: the result is a separate tree of boxes.
 class ElementLayout {
  public:
   static constexpr double phoneWidth = 390;
-  // Spacing inside elements, shared with the renderers that draw them.
-  static constexpr double buttonPadding = 12;  // each side of a title
-  static constexpr double buttonImageGap = 6;
-  static constexpr double fieldInset = 4;
-  static constexpr double webInset = 8;
-  static constexpr double pageDotPitch = 16;
   static constexpr platform::Color systemTint{0x00, 0x7A, 0xFF, 1};
-  static constexpr platform::Color pageDotColor{0xC7, 0xC7, 0xCC, 1};
-  static constexpr platform::Color currentPageDotColor{0x3C, 0x3C, 0x43, 1};
 
-  ElementLayout(TextShaper& text, ImageAssets& images) : text_(text), images_(images) {}
+  ElementLayout(TextShaper& text, ImageAssets& images, const ElementKinds& kinds = ElementKinds::standard())
+      : text_(text), images_(images), kinds_(kinds) {}
 
   // The visible tree of `root` in a box `size.width` wide and at least `size.height` tall (or
   // as tall as the root's frame states), taller when its content needs it. A hidden root gives
@@ -55,22 +51,36 @@ class ElementLayout {
   static std::optional<TextSpec> fieldText(const platform::TextField& field);
   static std::optional<TextSpec> webText(const platform::WebView& web);
 
- private:
+  // For the rows of the kinds table.
+  // The element's box at this width, its subtree laid out.
   LayoutBox place(const platform::View& view, double width);
-  // The element's own content (text, image) at this width: its height, with the text in `box`.
-  double ownHeight(const platform::View& view, double width, LayoutBox& box);
+  // The width the element asks for, at most `limit`.
   double naturalWidth(const platform::View& view, double limit);
-  // Children stacked top to bottom from `top`; returns the height they reach.
+  // Children stacked top to bottom from `top`; returns the height they reach. With
+  // `honourOrigins`, a child whose frame has an origin is placed there instead.
   double flowVertically(const platform::View& parent, const std::vector<const platform::View*>& children,
                         LayoutBox& box, double width, double spacing, bool honourOrigins, double top = 0);
-  double stackHorizontally(const platform::StackView& stack, LayoutBox& box, double width);
-  double layRows(const platform::View& list, LayoutBox& box, double width);
+  // The widest of the visible children with the parent's inset, as flowVertically places them.
+  double columnWidth(const platform::View& parent, double limit, bool honourOrigins);
+  ElementSizing sizing(const platform::View& view);
+  bool isLeaf(const platform::View& view);
   // Shaped to fit `width`: on one line when it fits, broken (or cut short) when it does not.
   std::shared_ptr<const TextBlock> fit(const TextSpec& textSpec, double width);
+  std::shared_ptr<const TextBlock> shape(const TextSpec& textSpec, std::optional<double> width) {
+    return text_.shape(textSpec, width);
+  }
   platform::Size imageSize(const platform::Image& image) { return images_.naturalSize(image); }
 
+  static std::optional<double> statedWidth(const platform::View& view);
+  static std::optional<double> statedHeight(const platform::View& view);
+  // Rounded or bordered containers keep their stacked children this far in.
+  static double insetOf(const platform::View& view);
+  static std::vector<const platform::View*> visibleSubviews(const platform::View& view);
+
+ private:
   TextShaper& text_;
   ImageAssets& images_;
+  const ElementKinds& kinds_;
 };
 
 }  // namespace kassio::host

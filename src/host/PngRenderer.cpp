@@ -6,14 +6,6 @@
 #include <numbers>
 
 #include "host/ElementLayout.h"
-#include "kassio/platform/ui/ActivityIndicator.h"
-#include "kassio/platform/ui/AnimationView.h"
-#include "kassio/platform/ui/Button.h"
-#include "kassio/platform/ui/ImageView.h"
-#include "kassio/platform/ui/Label.h"
-#include "kassio/platform/ui/PageControl.h"
-#include "kassio/platform/ui/TextField.h"
-#include "kassio/platform/ui/WebView.h"
 
 namespace kassio::host {
 
@@ -21,47 +13,6 @@ using platform::Color;
 using platform::Rect;
 
 namespace {
-
-constexpr double kButtonPadding = ElementLayout::buttonPadding;
-constexpr double kButtonImageGap = ElementLayout::buttonImageGap;
-constexpr double kFieldInset = ElementLayout::fieldInset;
-constexpr double kWebInset = ElementLayout::webInset;
-constexpr double kPageDot = 7;
-constexpr double kPageDotPitch = ElementLayout::pageDotPitch;
-constexpr Color kSystemTint = ElementLayout::systemTint;
-constexpr Color kPageDotColor = ElementLayout::pageDotColor;
-constexpr Color kCurrentPageDotColor = ElementLayout::currentPageDotColor;
-constexpr Color kIndicatorColor{0x8E, 0x8E, 0x93, 1};
-constexpr Color kAnimationBack{0xEE, 0xF0, 0xF2, 1};
-constexpr Color kAnimationMark{0x9C, 0xA3, 0xAF, 1};
-
-void setColor(cairo_t* cr, const Color& color, double alpha = 1) {
-  cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha * alpha);
-}
-
-// A rectangle whose corners in `mask` are rounded, inset by `inset` on every side.
-void roundedPath(cairo_t* cr, double width, double height, double radius, unsigned mask, double inset = 0) {
-  double x = inset, y = inset, w = width - 2 * inset, h = height - 2 * inset;
-  double r = std::clamp(radius - inset, 0.0, std::min(w, h) / 2);
-  auto corner = [&](unsigned bit) { return (mask & bit) ? r : 0.0; };
-  const double quarter = std::numbers::pi / 2;
-  double topLeft = corner(platform::minXMinYCorner), topRight = corner(platform::maxXMinYCorner);
-  double bottomLeft = corner(platform::minXMaxYCorner), bottomRight = corner(platform::maxXMaxYCorner);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - topRight, y + topRight, topRight, -quarter, 0);
-  cairo_arc(cr, x + w - bottomRight, y + h - bottomRight, bottomRight, 0, quarter);
-  cairo_arc(cr, x + bottomLeft, y + h - bottomLeft, bottomLeft, quarter, 2 * quarter);
-  cairo_arc(cr, x + topLeft, y + topLeft, topLeft, 2 * quarter, 3 * quarter);
-  cairo_close_path(cr);
-}
-
-void shapePath(cairo_t* cr, const platform::View& view, const platform::Size& size, double inset = 0) {
-  if (view.cornerRadius > 0) {
-    roundedPath(cr, size.width, size.height, view.cornerRadius, view.maskedCorners, inset);
-  } else {
-    cairo_rectangle(cr, inset, inset, size.width - 2 * inset, size.height - 2 * inset);
-  }
-}
 
 // A soft shadow without a blur filter: the shape repeated, spreading out and fading.
 void drawShadow(cairo_t* cr, const platform::View& view, const platform::Size& size) {
@@ -75,18 +26,12 @@ void drawShadow(cairo_t* cr, const platform::View& view, const platform::Size& s
     cairo_save(cr);
     cairo_translate(cr, -spread / 2, -spread / 2);
     platform::Size grown{size.width + spread, size.height + spread};
-    shapePath(cr, view, grown);
-    setColor(cr, *shadow.color, std::clamp(shadow.opacity, 0.0, 1.0) / steps);
+    PngRenderer::shapePath(cr, view, grown);
+    PngRenderer::setColor(cr, *shadow.color, std::clamp(shadow.opacity, 0.0, 1.0) / steps);
     cairo_fill(cr);
     cairo_restore(cr);
   }
   cairo_restore(cr);
-}
-
-platform::Rect fittedSize(platform::Size natural, double width, double height) {
-  if (natural.width <= 0 || natural.height <= 0) return {};
-  double factor = std::min({1.0, width / natural.width, height / natural.height});
-  return {{0, 0}, {natural.width * factor, natural.height * factor}};
 }
 
 bool intersects(const Rect& a, double x1, double y1, double x2, double y2) {
@@ -128,10 +73,37 @@ cairo_surface_t* uncleared(int width, int height) {
 
 }  // namespace
 
+void PngRenderer::setColor(cairo_t* cr, const Color& color, double alpha) {
+  cairo_set_source_rgba(cr, color.red / 255.0, color.green / 255.0, color.blue / 255.0, color.alpha * alpha);
+}
+
+void PngRenderer::roundedPath(cairo_t* cr, double width, double height, double radius, unsigned mask, double inset) {
+  double x = inset, y = inset, w = width - 2 * inset, h = height - 2 * inset;
+  double r = std::clamp(radius - inset, 0.0, std::min(w, h) / 2);
+  auto corner = [&](unsigned bit) { return (mask & bit) ? r : 0.0; };
+  const double quarter = std::numbers::pi / 2;
+  double topLeft = corner(platform::minXMinYCorner), topRight = corner(platform::maxXMinYCorner);
+  double bottomLeft = corner(platform::minXMaxYCorner), bottomRight = corner(platform::maxXMaxYCorner);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - topRight, y + topRight, topRight, -quarter, 0);
+  cairo_arc(cr, x + w - bottomRight, y + h - bottomRight, bottomRight, 0, quarter);
+  cairo_arc(cr, x + bottomLeft, y + h - bottomLeft, bottomLeft, quarter, 2 * quarter);
+  cairo_arc(cr, x + topLeft, y + topLeft, topLeft, 2 * quarter, 3 * quarter);
+  cairo_close_path(cr);
+}
+
+void PngRenderer::shapePath(cairo_t* cr, const platform::View& view, const platform::Size& size, double inset) {
+  if (view.cornerRadius > 0) {
+    roundedPath(cr, size.width, size.height, view.cornerRadius, view.maskedCorners, inset);
+  } else {
+    cairo_rectangle(cr, inset, inset, size.width - 2 * inset, size.height - 2 * inset);
+  }
+}
+
 Color PngRenderer::effectiveTint(const platform::View& view) {
   for (const auto* current = &view; current; current = current->superview())
     if (current->tintColor) return *current->tintColor;
-  return kSystemTint;
+  return ElementLayout::systemTint;
 }
 
 void PngRenderer::draw(cairo_t* cr, const LayoutBox& box) {
@@ -168,7 +140,10 @@ void PngRenderer::draw(cairo_t* cr, const LayoutBox& box) {
     shapePath(cr, *view, size);
     cairo_clip(cr);
   }
-  if (inView) drawContent(cr, box);
+  if (inView) {
+    const auto& row = kinds_.of(*view);
+    if (row.paint) row.paint(*view, *this, cr, box);
+  }
   for (const auto& child : box.children) draw(cr, child);
   cairo_restore(cr);
   // The border lies over the content, as a layer's border does.
@@ -196,95 +171,6 @@ void PngRenderer::drawText(cairo_t* cr, const TextBlock& text, const Rect& area,
   double y = area.origin.y + std::max((area.height() - size.height) / 2, 0.0);
   cairo_move_to(cr, x, y);
   text.draw(cr);
-}
-
-void PngRenderer::drawButton(cairo_t* cr, const LayoutBox& box) {
-  const auto& button = static_cast<const platform::Button&>(*box.view);
-  const auto& size = box.frame.size;
-  if (button.backgroundImageColor) {
-    shapePath(cr, button, size);
-    setColor(cr, *button.backgroundImageColor);
-    cairo_fill(cr);
-  }
-  Rect image;
-  double titleWidth = box.text ? box.text->size().width : 0;
-  if (button.image) {
-    double room = box.text ? size.width - 2 * kButtonPadding - titleWidth - kButtonImageGap : size.width;
-    image = fittedSize(images_.naturalSize(*button.image), std::max(room, 0.0), size.height);
-  }
-  double gap = image.width() > 0 && box.text ? kButtonImageGap : 0;
-  double x = (size.width - image.width() - gap - titleWidth) / 2;
-  if (image.width() > 0) {
-    image.origin = {x, (size.height - image.height()) / 2};
-    bool tinted = button.image->renderingMode == platform::ImageRenderingMode::alwaysTemplate;
-    images_.draw(cr, *button.image, image, tinted ? std::optional(effectiveTint(button)) : std::nullopt);
-  }
-  if (box.text) {
-    double left = x + image.width() + gap;
-    drawText(cr, *box.text, {{left, 0}, {std::max(size.width - left, titleWidth), size.height}},
-             platform::TextAlignment::natural);
-  }
-}
-
-void PngRenderer::drawContent(cairo_t* cr, const LayoutBox& box) {
-  const auto* view = box.view;
-  const auto& size = box.frame.size;
-  if (const auto* label = dynamic_cast<const platform::Label*>(view)) {
-    if (box.text) drawText(cr, *box.text, {{0, 0}, size}, label->textAlignment);
-  } else if (dynamic_cast<const platform::Button*>(view)) {
-    drawButton(cr, box);
-  } else if (dynamic_cast<const platform::TextField*>(view)) {
-    if (box.text)
-      drawText(cr, *box.text, {{kFieldInset, 0}, {size.width - 2 * kFieldInset, size.height}},
-               platform::TextAlignment::natural);
-  } else if (const auto* imageView = dynamic_cast<const platform::ImageView*>(view)) {
-    if (imageView->image)
-      images_.draw(cr, *imageView->image, {{0, 0}, size},
-                   imageView->isTemplate() ? std::optional(effectiveTint(*imageView)) : std::nullopt);
-  } else if (const auto* pages = dynamic_cast<const platform::PageControl*>(view)) {
-    if (pages->numberOfPages < 1 || (pages->numberOfPages == 1 && pages->hidesForSinglePage)) return;
-    double x = (size.width - pages->numberOfPages * kPageDotPitch) / 2 + kPageDotPitch / 2;
-    for (int page = 0; page < pages->numberOfPages; ++page, x += kPageDotPitch) {
-      cairo_arc(cr, x, size.height / 2, kPageDot / 2, 0, 2 * std::numbers::pi);
-      setColor(cr, page == pages->currentPage ? pages->currentPageIndicatorTintColor.value_or(kCurrentPageDotColor)
-                                              : pages->pageIndicatorTintColor.value_or(kPageDotColor));
-      cairo_fill(cr);
-    }
-  } else if (dynamic_cast<const platform::ActivityIndicator*>(view)) {
-    double radius = std::min(size.width, size.height) / 2;
-    cairo_save(cr);
-    cairo_translate(cr, size.width / 2, size.height / 2);
-    cairo_set_line_width(cr, radius * 0.2);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int spoke = 0; spoke < 8; ++spoke) {
-      double angle = spoke * std::numbers::pi / 4;
-      cairo_move_to(cr, std::cos(angle) * radius * 0.45, std::sin(angle) * radius * 0.45);
-      cairo_line_to(cr, std::cos(angle) * radius * 0.85, std::sin(angle) * radius * 0.85);
-      setColor(cr, kIndicatorColor, 0.25 + 0.75 * spoke / 7);
-      cairo_stroke(cr);
-    }
-    cairo_restore(cr);
-  } else if (dynamic_cast<const platform::AnimationView*>(view)) {
-    double side = std::min(size.width, size.height);
-    if (side <= 0) return;
-    cairo_save(cr);
-    cairo_translate(cr, (size.width - side) / 2, (size.height - side) / 2);
-    roundedPath(cr, side, side, side / 6, platform::allCorners);
-    setColor(cr, kAnimationBack);
-    cairo_fill(cr);
-    cairo_move_to(cr, side * 0.4, side * 0.3);
-    cairo_line_to(cr, side * 0.7, side * 0.5);
-    cairo_line_to(cr, side * 0.4, side * 0.7);
-    cairo_close_path(cr);
-    setColor(cr, kAnimationMark);
-    cairo_fill(cr);
-    cairo_restore(cr);
-  } else if (dynamic_cast<const platform::WebView*>(view)) {
-    if (box.text) {
-      cairo_move_to(cr, kWebInset, kWebInset);
-      box.text->draw(cr);
-    }
-  }
 }
 
 CairoSurface PngRenderer::rasterize(const std::vector<const LayoutBox*>& layers, platform::Size size, double scale) {

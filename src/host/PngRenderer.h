@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/ElementKinds.h"
 #include "host/ImageAssets.h"
 #include "host/LayoutBox.h"
 
@@ -16,13 +17,15 @@ using CairoSurface = std::shared_ptr<cairo_surface_t>;
 
 // Draws laid-out element trees with cairo: backgrounds, alpha, corner radii (masked corners
 // too), borders, shadows, styled text, images (templates in their tint) and the simple
-// controls. Boxes are in points; the canvas has `scale` pixels per point.
+// controls. Boxes are in points; the canvas has `scale` pixels per point. What an element
+// draws over its background comes from its row in the element kinds table.
 class PngRenderer {
  public:
   // Canvases are capped at what a cairo image surface can hold.
   static constexpr int maxPixels = 32767;
 
-  explicit PngRenderer(ImageAssets& images) : images_(images) {}
+  explicit PngRenderer(ImageAssets& images, const ElementKinds& kinds = ElementKinds::standard())
+      : images_(images), kinds_(kinds) {}
 
   // Draws one tree; cairo's user space is in points.
   void draw(cairo_t* cr, const LayoutBox& box);
@@ -40,12 +43,20 @@ class PngRenderer {
   // else the system's.
   static platform::Color effectiveTint(const platform::View& view);
 
- private:
-  void drawContent(cairo_t* cr, const LayoutBox& box);
-  void drawText(cairo_t* cr, const TextBlock& text, const platform::Rect& area, platform::TextAlignment alignment);
-  void drawButton(cairo_t* cr, const LayoutBox& box);
+  // For the rows of the kinds table.
+  ImageAssets& images() { return images_; }
+  static void setColor(cairo_t* cr, const platform::Color& color, double alpha = 1);
+  // A rectangle whose corners in `mask` are rounded, inset by `inset` on every side.
+  static void roundedPath(cairo_t* cr, double width, double height, double radius, unsigned mask, double inset = 0);
+  // The view's outline (its corner radius and masked corners) at `size`.
+  static void shapePath(cairo_t* cr, const platform::View& view, const platform::Size& size, double inset = 0);
+  // Text in `area`, centred across its height; one unbroken line placed by `alignment`.
+  static void drawText(cairo_t* cr, const TextBlock& text, const platform::Rect& area,
+                       platform::TextAlignment alignment);
 
+ private:
   ImageAssets& images_;
+  const ElementKinds& kinds_;
 };
 
 }  // namespace kassio::host

@@ -45,8 +45,8 @@ bool writeFile(const std::string& path, const void* data, std::size_t size, std:
 
 }  // namespace
 
-ScreenRenderer::ScreenRenderer(std::filesystem::path imageDirectory)
-    : images_(std::move(imageDirectory)), layout_(text_, images_), png_(images_), html_(images_) {}
+ScreenRenderer::ScreenRenderer(std::filesystem::path imageDirectory, const ElementKinds& kinds)
+    : images_(std::move(imageDirectory)), layout_(text_, images_, kinds), png_(images_, kinds), html_(images_, kinds) {}
 
 ScreenRenderer::Shot ScreenRenderer::layOut(Screen& screen) {
   std::vector<Screen*> chain{&screen};

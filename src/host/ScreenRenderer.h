@@ -23,7 +23,9 @@ class ScreenRenderer {
   // The window: a phone-width column at least a phone screen tall.
   static constexpr platform::Size windowSize{ElementLayout::phoneWidth, 844};
 
-  explicit ScreenRenderer(std::filesystem::path imageDirectory = ImageAssets::defaultDirectory());
+  // `kinds` is read for every render, so it outlives the renderer.
+  explicit ScreenRenderer(std::filesystem::path imageDirectory = ImageAssets::defaultDirectory(),
+                          const ElementKinds& kinds = ElementKinds::standard());
 
   struct Shot {
     std::vector<LayoutBox> layers;  // bottom first
