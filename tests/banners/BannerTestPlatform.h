@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "kassio/banners/DeepLinkHelper.h"
+#include "kassio/entry/KassioManager.h"
 #include "kassio/platform/foundation/MemoryUserDefaults.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/VirtualRunLoop.h"
@@ -31,15 +32,15 @@ class BannerPlatformTest : public ::testing::Test {
   void SetUp() override {
     auto& current = platform::Platform::current();
     saved_ = current;
-    savedLinks_ = DeepLinkHelper::configuration();
+    savedLinks_ = KassioManager::deepLinkConfiguration();
     current.runLoop = std::make_shared<platform::VirtualRunLoop>(testNow);
     current.userDefaults = defaults_;
     current.timeZone = "Asia/Kolkata";
-    DeepLinkHelper::setConfiguration(testLinks());
+    KassioManager::setDeepLinkConfiguration(testLinks());
   }
   void TearDown() override {
     platform::Platform::current() = saved_;
-    DeepLinkHelper::setConfiguration(savedLinks_);
+    KassioManager::setDeepLinkConfiguration(savedLinks_);
   }
 
   platform::MemoryUserDefaults& defaults() { return *defaults_; }
