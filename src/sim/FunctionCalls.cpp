@@ -24,12 +24,11 @@ FunctionCalls::Json decodeFunction(ArgumentReader& args) {
   return decoded.value_or(nullptr);
 }
 
-}  // namespace
-
-const FunctionTable& FunctionCalls::table() {
+// Every function `call` knows, registered by subsystem.
+const FunctionTable& functions() {
   static const FunctionTable table = [] {
     FunctionTable rows("no exported function ");
-    rows.add("decode", &decodeFunction, {"argument ", " must be ", false});
+    rows.add("decode", &decodeFunction, {"argument ", " must be ", false});  // whole-sentence errors
     registerValidatorFunctions(rows);
     registerTerminalFunctions(rows);
     registerBannerFunctions(rows);
@@ -38,6 +37,8 @@ const FunctionTable& FunctionCalls::table() {
   }();
   return table;
 }
+
+}  // namespace
 
 std::optional<FunctionCalls::Json> FunctionCalls::decode(const std::string& record, const std::string& jsonText,
                                                          std::string& error) {
@@ -50,7 +51,7 @@ std::optional<FunctionCalls::Json> FunctionCalls::decode(const std::string& reco
 }
 
 std::optional<FunctionCalls::Json> FunctionCalls::call(const std::string& name, const Json& args, std::string& error) {
-  return table().call(name, args, error);
+  return functions().call(name, args, error);
 }
 
 }  // namespace kassio::sim
