@@ -1,47 +1,70 @@
 #pragma once
 
+#include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
+#include "kassio/platform/foundation/Date.h"
 #include "kassio/platform/json/Json.h"
 
 namespace kassio::sim {
+
+// How a bad argument is reported: "<function>: <label><name><mismatch><what>", e.g.
+// "validateLinkEntry: argument amount must be a text", the function's name only where
+// `namesFunction`. Each group of functions keeps the wording its scripts already see.
+struct ArgumentWording {
+  const char* label;
+  const char* mismatch;
+  bool namesFunction = true;
+};
 
 // Reads the named arguments of a `manager` or `fn` command, remembering the first problem.
 class ArgumentReader {
  public:
   using Json = nlohmann::ordered_json;
 
-  explicit ArgumentReader(const Json& args) : args_(args.is_object() ? args : Json::object()) {}
+  using Wording = ArgumentWording;
+  static constexpr Wording driverWording{"argument ", " must be "};
 
-  std::string text(const char* label, std::string fallback = {});
-  std::optional<std::string> optionalText(const char* label);
-  std::int64_t integer(const char* label);
-  bool boolean(const char* label, bool fallback = false);
+  explicit ArgumentReader(const Json& args, Wording wording = driverWording)
+      : args_(args.is_object() ? args : Json::object()),
+        isObject_(args.is_object() || args.is_null()),
+        wording_(wording) {}
+
+  // Whether the arguments were an object (or absent).
+  bool isObject() const { return isObject_; }
   bool has(const char* label) const { return args_.contains(label) && !args_[label].is_null(); }
+  // The argument as given; null when missing.
   const Json& raw(const char* label) const;
 
-  // A record given as JSON, or as JSON text.
-  template <class T>
-  std::optional<T> record(const char* label) {
-    const Json& value = raw(label);
-    auto decoded = value.is_string() ? platform::decodeJson<T>(value.get<std::string>()) : platform::decodeJson<T>(value);
-    if (!decoded) fail(std::string("argument ") + label + " does not decode");
-    return decoded;
-  }
+  // A text; a missing one is the fallback or none, one of another type a problem.
+  std::string text(const char* label, std::string fallback = {});
+  std::optional<std::string> optionalText(const char* label);
+  // A text that must be given.
+  std::optional<std::string> requiredText(const char* label);
+  std::int64_t integer(const char* label);
+  bool boolean(const char* label, bool fallback = false);
+  // A date written "yyyy-MM-dd HH:mm:ss" in the device's time zone, as scripts write dates.
+  std::optional<platform::Date> date(const char* label);
+  static std::string scriptDate(platform::Date date);
 
-  // Runs an operation on the arguments; its result, or none with `error` naming the operation
-  // and the first bad argument.
-  template <class Operation>
-  static std::optional<Json> invoke(const std::string& name, const Operation& operation, const Json& args,
-                                    std::string& error) {
-    ArgumentReader reader(args);
-    Json result = operation(reader);
-    if (reader.ok()) return result;
-    error = name + ": " + reader.error();
-    return std::nullopt;
+  // A record given as JSON, or as JSON text. A missing optional one is the empty record; `what`
+  // names the expected value in the problem, without it the problem says it does not decode.
+  template <class T>
+  std::optional<T> record(const char* label, const char* what = nullptr, bool required = true) {
+    const Json& value = raw(label);
+    if (value.is_null() && !required) return T{};
+    auto decoded =
+        value.is_string() ? platform::decodeJson<T>(value.get<std::string>()) : platform::decodeJson<T>(value);
+    if (!decoded) {
+      if (what) {
+        mismatch(label, what);
+      } else {
+        fail(std::string(wording_.label) + label + " does not decode");
+      }
+    }
+    return decoded;
   }
 
   const std::string& error() const { return error_; }
@@ -49,9 +72,15 @@ class ArgumentReader {
   void fail(std::string message) {
     if (error_.empty()) error_ = std::move(message);
   }
+  // Reports an argument that is not `what` ("a text", "an integer", …).
+  void mismatch(const char* label, const std::string& what) {
+    fail(std::string(wording_.label) + label + wording_.mismatch + what);
+  }
 
  private:
   Json args_;
+  bool isObject_;
+  Wording wording_;
   std::string error_;
 };
 

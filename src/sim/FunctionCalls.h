@@ -1,15 +1,14 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
-
-#include <nlohmann/json.hpp>
 
 namespace kassio::sim {
 
 // The driver's `fn` command: calls an exported helper of the module by name with named
-// arguments — validators, string checks, terminal rules, banner and deep-link functions, record
-// decodes — and gives its result as JSON.
+// arguments — validators, string checks, terminal rules, banner, deep-link and date functions,
+// record decodes — and gives its result as JSON.
 class FunctionCalls {
  public:
   using Json = nlohmann::ordered_json;

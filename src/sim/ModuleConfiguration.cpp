@@ -31,7 +31,7 @@ std::string decodeInto(const nlohmann::ordered_json& fixture, const char* key, s
 }
 
 std::string configureLinks(const nlohmann::ordered_json& fixture) {
-  auto links = KassioState::shared().deepLinkConfiguration;
+  auto links = KassioManager::deepLinkConfiguration();
   for (auto [key, into] : {std::pair{"linkHost", &links.linkHost}, std::pair{"dynamicLinkHost", &links.dynamicLinkHost}}) {
     if (!fixture.contains(key)) continue;
     if (!fixture[key].is_string()) return std::string("start: ") + key + " must be a text";
@@ -44,7 +44,7 @@ std::string configureLinks(const nlohmann::ordered_json& fixture) {
     links.onboardingLink = (*onboarding)[0].get<std::string>();
     links.onboardingCheckLink = (*onboarding)[1].get<std::string>();
   }
-  KassioState::shared().deepLinkConfiguration = std::move(links);
+  KassioManager::setDeepLinkConfiguration(std::move(links));
   return {};
 }
 

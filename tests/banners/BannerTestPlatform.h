@@ -7,6 +7,7 @@
 
 #include "host/VirtualHost.h"
 #include "kassio/banners/DeepLinkHelper.h"
+#include "kassio/entry/KassioManager.h"
 
 namespace kassio {
 
@@ -25,7 +26,7 @@ inline DeepLinkConfiguration testLinks() {
 // The test host in Asia/Kolkata at testNow, with empty defaults and the test link domains.
 class BannerPlatformTest : public ::testing::Test {
  protected:
-  void SetUp() override { DeepLinkHelper::setConfiguration(testLinks()); }
+  void SetUp() override { KassioManager::setDeepLinkConfiguration(testLinks()); }
 
   platform::UserDefaults& defaults() { return *device.defaults(); }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "banners/BannerTestPlatform.h"
+#include "kassio/entry/KassioManager.h"
 
 namespace kassio {
 namespace {
@@ -122,7 +123,7 @@ TEST_F(DeepLinkHelperTest, RoutesOnTheConfiguredDomains) {
   EXPECT_EQ(DeepLinkHelper::deepLinkValue(web + path, bank), 0);
   EXPECT_EQ(DeepLinkHelper::deepLinkValue(web + path), 12);  // the explicit one did not replace the shared one
 
-  DeepLinkHelper::setConfiguration(bank);
+  KassioManager::setDeepLinkConfiguration(bank);
   EXPECT_EQ(DeepLinkHelper::deepLinkValue(web + path), 0);
   EXPECT_EQ(DeepLinkHelper::deepLinkValue("velbank://links.bank.test" + path), 12);
 }

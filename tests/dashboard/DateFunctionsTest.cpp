@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "kassio/dashboard/DateFunctionRegistry.h"
 #include "kassio/dashboard/DateFunctions.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/VirtualRunLoop.h"
-#include "kassio/platform/json/JsonValue.h"
 #include "kassio/platform/text/DateFormatter.h"
 #include "kassio/platform/text/Localization.h"
 
@@ -104,32 +102,6 @@ TEST_F(DateFunctions, ReformatDateInTheLocalisedLanguage) {
   EXPECT_EQ(reformatDate("11-12-2026 14:05:09", "dd-MM-yyyy HH:mm:ss", "dd MMM yyyy"), hindi("dd MMMM yyyy"));
   EXPECT_EQ(reformatDate("11-12-2026 14:05:09", "dd-MM-yyyy HH:mm:ss", "dd MMMM yyyy"), hindi("dd MMMM yyyy"));
   EXPECT_EQ(reformatDate("11-12-2026 14:05:09", "dd-MM-yyyy HH:mm:ss", "MM/yy"), "12/26");
-}
-
-TEST_F(DateFunctions, ByNameWithNamedArguments) {
-  std::string error;
-  auto call = [&](const char* name, const char* args) {
-    return callDateFunction(name, *platform::parseJson(args), error);
-  };
-  EXPECT_EQ(call("startOfQuarter", R"({"value":"2024-05-17 13:45:10"})"), "2024-01-01 00:00:00");
-  EXPECT_EQ(call("stringWithFormat", R"({"value":"2024-03-05 14:07:00","format":"dd MMM"})"), "05 Mar");
-  EXPECT_EQ(call("convertDateFormat", R"({"value":"2024-03-05 14:07:00"})"), "05 Mar 2024");
-  EXPECT_EQ(call("convertDateFormat", R"({"value":"05-03-2024"})"), platform::JsonValue(nullptr));
-  EXPECT_EQ(call("toDateString", R"({"value":"03-05-2024 14:07:00","format":"yyyy-MM-dd"})"), "2024-03-05");
-  EXPECT_EQ(call("reformatDate", R"({"value":"11-12-2026 14:05:09","from":"dd-MM-yyyy HH:mm:ss","to":"hh:mm a"})"),
-            "02:05 PM");
-  EXPECT_TRUE(error.empty());
-
-  EXPECT_FALSE(call("startOfQuarter", R"({"value":"17/05/2024"})"));
-  EXPECT_EQ(error, R"(startOfQuarter: args.value must be a date written "yyyy-MM-dd HH:mm:ss")");
-  EXPECT_FALSE(call("reformatDate", R"({"value":"x","from":"dd"})"));
-  EXPECT_EQ(error, "reformatDate: args.to must be a text");
-  EXPECT_FALSE(call("stringWithFormat", R"({"value":"2024-03-05 14:07:00","format":3})"));
-  EXPECT_EQ(error, "stringWithFormat: args.format must be a text");
-  EXPECT_FALSE(call("startOfMonth", "{}"));
-  EXPECT_EQ(error, "unknown date function startOfMonth");
-  EXPECT_TRUE(isDateFunction("toDateString"));
-  EXPECT_FALSE(isDateFunction("startOfMonth"));
 }
 
 }  // namespace

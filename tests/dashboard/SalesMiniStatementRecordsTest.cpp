@@ -3,10 +3,11 @@
 #include "kassio/platform/foundation/RandomSource.h"
 #include "kassio/dashboard/MiniStatementResponse.h"
 #include "kassio/dashboard/SalesCounterDataResponse.h"
+#include "kassio/dashboard/SalesCounterListData.h"
 #include "kassio/entry/calendarFilterType.h"
 #include "kassio/platform/json/Json.h"
-#include "kassio/transactions/RecordRegistry.h"
 #include "transactions/NetlaneFixture.h"
+#include "transactions/RecordDecodeCase.h"
 
 namespace kassio {
 namespace {
@@ -21,41 +22,30 @@ std::string withCounters(const std::string& before, const std::string& after = "
 TEST(SalesRecords, DecodingRules) {
   const std::string full = withCounters(R"("mid":"M1",)", R"(,"tid":"T1")");
   const std::string sales = R"({"status":"Success","message":"ok","errorCode":"0","saleCounterList":[)" + full + "]}";
-  // {record, body, encoded back}; "null" where the body must fail to decode as a whole.
-  const std::string cases[][3] = {
-      {"SalesCounterListData", full,
+  const DecodeCase cases[] = {
+      {roundTrip<SalesCounterListData>, full,
        R"({"mid":"M1","saleAmount":10.5,"saleCount":2,"plAmount":0.0,"plCount":0,"totalAmount":10.5,"totalCount":2,"tid":"T1"})"},
       // The six numbers are required JSON numbers; counts are integers, amounts decimals.
-      {"SalesCounterListData", R"({"saleAmount":1,"saleCount":1,"plAmount":0,"plCount":0,"totalAmount":1})", "null"},
-      {"SalesCounterListData",
+      {roundTrip<SalesCounterListData>, R"({"saleAmount":1,"saleCount":1,"plAmount":0,"plCount":0,"totalAmount":1})", "null"},
+      {roundTrip<SalesCounterListData>,
        R"({"saleAmount":"1","saleCount":1,"plAmount":0,"plCount":0,"totalAmount":1,"totalCount":1})", "null"},
-      {"SalesCounterListData",
+      {roundTrip<SalesCounterListData>,
        R"({"saleAmount":1,"saleCount":1.5,"plAmount":0,"plCount":0,"totalAmount":1,"totalCount":1})", "null"},
-      {"SalesCounterListData",
+      {roundTrip<SalesCounterListData>,
        R"({"saleAmount":1,"saleCount":null,"plAmount":0,"plCount":0,"totalAmount":1,"totalCount":1})", "null"},
-      {"SalesCounterListData",
+      {roundTrip<SalesCounterListData>,
        R"({"saleAmount":7,"saleCount":1,"plAmount":0,"plCount":0,"totalAmount":7,"totalCount":1,"area":null})",
        R"({"saleAmount":7.0,"saleCount":1,"plAmount":0.0,"plCount":0,"totalAmount":7.0,"totalCount":1})"},
       // Status, message and error code are required; the list is not, and null leaves it absent.
-      {"SalesCounterDataResponse", sales, sales},
-      {"SalesCounterDataResponse", R"({"status":"Success","message":"ok","errorCode":"0","saleCounterList":null})",
+      {roundTrip<SalesCounterDataResponse>, sales, sales},
+      {roundTrip<SalesCounterDataResponse>, R"({"status":"Success","message":"ok","errorCode":"0","saleCounterList":null})",
        R"({"status":"Success","message":"ok","errorCode":"0"})"},
-      {"SalesCounterDataResponse", R"({"status":"Success","message":"ok"})", "null"},
-      {"SalesCounterDataResponse", R"({"status":"Success","message":null,"errorCode":"0"})", "null"},
-      {"SalesCounterDataResponse",
+      {roundTrip<SalesCounterDataResponse>, R"({"status":"Success","message":"ok"})", "null"},
+      {roundTrip<SalesCounterDataResponse>, R"({"status":"Success","message":null,"errorCode":"0"})", "null"},
+      {roundTrip<SalesCounterDataResponse>,
        R"({"status":"Success","message":"ok","errorCode":"0","saleCounterList":[{"saleAmount":1}]})", "null"},
   };
-  for (const auto& [record, body, encoded] : cases) {
-    const auto decoded = decodeRecordByName(record, body);
-    const auto expected = platform::parseJson(encoded);
-    ASSERT_TRUE(expected) << encoded;
-    if (expected->is_null()) {
-      EXPECT_FALSE(decoded) << record << " " << body;
-    } else {
-      ASSERT_TRUE(decoded) << record << " " << body;
-      EXPECT_EQ(*decoded, *expected) << record << " " << body;
-    }
-  }
+  for (const auto& c : cases) expectDecodes(c);
 }
 
 std::optional<MiniStatementResponse> statementWith(const std::string& transaction) {
@@ -138,10 +128,10 @@ TEST_F(MiniStatementRecords, EveryDecodeMakesFreshIdentifiersFromTheSeededSource
   platform::Platform::current().random = std::make_shared<platform::RandomSource>(42);
   const auto again = platform::decodeJson<MiniStatementResponse>(body);
   EXPECT_EQ(again->transactionParams->at(0).uuid, a[0].uuid);
-  // The registry writes the identifier back too.
-  const auto viaRegistry = decodeRecordByName("MiniStatementResponse", body);
-  ASSERT_TRUE(viaRegistry);
-  EXPECT_TRUE((*viaRegistry)["transactionParams"][1]["uuid"].is_string());
+  // Encoding writes the identifier back too.
+  const auto encoded = roundTrip<MiniStatementResponse>(body);
+  ASSERT_TRUE(encoded);
+  EXPECT_TRUE((*encoded)["transactionParams"][1]["uuid"].is_string());
 }
 
 TEST(DashboardEnumerations, RawValues) {

@@ -69,7 +69,7 @@ std::vector<std::string> selectedNames(const MainFilterData& tree) {
 using ManagerTest = ModuleStateTest;
 
 TEST_F(ManagerTest, SelectOutletWithAnUnknownUuidClearsEveryFlagAndKeepsTheName) {
-  state().setFilterData(sampleTree());
+  KassioManager::setFilterData(sampleTree());
   KassioManager::set("Merchant");
   defaults().remove(KassioManager::userRoleKey);
 
@@ -91,7 +91,7 @@ TEST_F(ManagerTest, SelectOutletBeforeAnyFilterDataDoesNothing) {
 }
 
 TEST_F(ManagerTest, SelectOutletSelectsTheOutletItsPathAndEverythingBelowIt) {
-  state().setFilterData(sampleTree());
+  KassioManager::setFilterData(sampleTree());
   const auto result = KassioManager::selectOutlet(uuidC);
   ASSERT_TRUE(result);
   const std::vector<std::string> expected{"Acme", "Acme Foods", "Mumbai", "Bandra", "M3", "T4", "M4", "T5"};
@@ -101,7 +101,7 @@ TEST_F(ManagerTest, SelectOutletSelectsTheOutletItsPathAndEverythingBelowIt) {
 }
 
 TEST_F(ManagerTest, OfTwoOutletsWithOneUuidOnlyTheFirstIsSelected) {
-  state().setFilterData(sampleTree());  // FC Road (Acme) and CP (Zen) share uuidA
+  KassioManager::setFilterData(sampleTree());  // FC Road (Acme) and CP (Zen) share uuidA
   const auto result = KassioManager::selectOutlet(uuidA);
   ASSERT_TRUE(result);
   const std::vector<std::string> expected{"Acme", "Acme Foods", "Pune", "FC Road", "M1", "T1", "T2"};
@@ -116,7 +116,7 @@ TEST_F(ManagerTest, SelectionKeyOfATerminal) {
   MainFilterData tree = sampleTree();
   // T3 also under a later MID of another outlet, and twice within one MID.
   tree.cids[1].brandList[0].cities[0].outlates[0].mids.push_back(mid("M6", {"T3", "T3"}));
-  state().setFilterData(tree);
+  KassioManager::setFilterData(tree);
 
   EXPECT_EQ(KassioManager::getSelctionHirekey("T1", 3), "Acme>Acme Foods>Pune>FC Road>3");
   EXPECT_EQ(KassioManager::getSelctionHirekey("T5", 0), "Acme>Acme Foods>Mumbai>Bandra>0");
@@ -137,16 +137,16 @@ TEST_F(ManagerTest, SelectionKeyOfTheSelectedOutlet) {
   auto& acme = tree.cids[0];
   acme.brandList[0].cities[0].isSelected = false;                  // Pune off: Mumbai is the first selected city
   acme.brandList[0].cities[1].outlates[0].outlatesName = "A>B";  // names go in as they are
-  state().setFilterData(tree);
+  KassioManager::setFilterData(tree);
   EXPECT_EQ(KassioManager::getSelctionOutletHirekey(1), "Acme>Acme Foods>Mumbai>A>B>1");
 
   acme.brandList[0].isSelected = false;  // a selected company without a selected brand
-  state().setFilterData(tree);
+  KassioManager::setFilterData(tree);
   EXPECT_EQ(KassioManager::getSelctionOutletHirekey(1), "");
 
   acme.isSelected = false;
   tree.cids[1].brandList[0].cities[0].outlates[0].isSelected = false;  // Zen down to a city, no outlet
-  state().setFilterData(tree);
+  KassioManager::setFilterData(tree);
   EXPECT_EQ(KassioManager::getSelctionOutletHirekey(1), "");
 }
 
@@ -261,16 +261,16 @@ TEST_F(ManagerTest, HighestRoleCountsEveryEntryOfAMapAndNothingWithoutAList) {
 
 TEST_F(ManagerTest, EveryAssignmentOfTheOutletTreeRerunsTheRoleCheck) {
   const MainFilterData tree = sampleTree();
-  state().setFilterData(tree);
+  KassioManager::setFilterData(tree);
   EXPECT_EQ(KassioManager::storedUserRole(), "owner");
 
   defaults().remove(KassioManager::userRoleKey);
   defaults().remove(KassioManager::ausRoleKey);
-  state().setFilterData(tree);  // the same value again
+  KassioManager::setFilterData(tree);  // the same value again
   EXPECT_EQ(KassioManager::storedUserRole(), "owner");
 
   defaults().remove(KassioManager::userRoleKey);
-  state().setFilterData(std::nullopt);
+  KassioManager::setFilterData(std::nullopt);
   EXPECT_EQ(KassioManager::storedUserRole(), "owner");
 }
 
@@ -370,6 +370,25 @@ TEST_F(ManagerTest, DecodingTheTerminalListReplacesTheStoredOne) {
     KassioManager::decodeTerminalList(text);
     EXPECT_FALSE(state().terminalListResponse) << text.value_or("(absent)");
   }
+}
+
+// The terminal rules applied to the module's list; without one they find nothing.
+TEST_F(ManagerTest, TerminalRulesReadTheModuleList) {
+  KassioManager::decodeTerminalList(std::string(
+      R"({"status":"success","respMessage":"ok","statusCode":"200","terminalInfo":[{"T1":{"roleStatus":"Active",)"
+      R"("tidStatus":"Active","dba":"Acme","payments":{"cash":{"status":"Active"},"qr":{"staticQRStatus":0}}}}]})"));
+  ASSERT_TRUE(state().terminalListResponse);
+  EXPECT_EQ(KassioManager::terminalsEnabled(PaymentModeType::cash), std::vector<std::string>{"T1"});
+  EXPECT_TRUE(KassioManager::terminalsEnabled(PaymentModeType::smsPay).empty());
+  EXPECT_TRUE(KassioManager::terminalsWithStaticQR().empty());
+  EXPECT_EQ(KassioManager::dba("T1"), "Acme");
+  EXPECT_EQ(KassioManager::dbaByTID().at("T1"), "Acme");
+
+  KassioManager::decodeTerminalList(std::nullopt);
+  EXPECT_TRUE(KassioManager::terminalsEnabled(PaymentModeType::cash).empty());
+  EXPECT_TRUE(KassioManager::terminalsWithStaticQR().empty());
+  EXPECT_EQ(KassioManager::dba("T1"), "");
+  EXPECT_TRUE(KassioManager::dbaByTID().empty());
 }
 
 }  // namespace

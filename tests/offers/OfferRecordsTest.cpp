@@ -1,9 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "kassio/offers/AddOfferRedemption.h"
+#include "kassio/offers/BannerData.h"
+#include "kassio/offers/BannerDetails.h"
+#include "kassio/offers/BannerFrameClass.h"
+#include "kassio/offers/BannerImage.h"
+#include "kassio/offers/CustomOfferData.h"
 #include "kassio/offers/CustomOfferDetails.h"
+#include "kassio/offers/EligibleOffer.h"
+#include "kassio/offers/OfferData.h"
+#include "kassio/offers/OfferDetails.h"
 #include "kassio/offers/PaymentCustomOfferDetails.h"
+#include "kassio/offers/RedemptionData.h"
 #include "kassio/platform/json/Json.h"
-#include "kassio/transactions/RecordRegistry.h"
 #include "transactions/RecordDecodeCase.h"
 
 namespace kassio {
@@ -12,44 +21,44 @@ namespace {
 TEST(OfferRecords, DecodingRules) {
   const DecodeCase cases[] = {
       // Integers take integral numbers only; quoted numbers fail the whole offer list.
-      {"PaymentCustomOfferDetails", R"({"data":{"eligibleOffers":[{"offerId":"7"}]}})", "null"},
-      {"PaymentCustomOfferDetails", R"({"data":{"custId":"55"}})", "null"},
-      {"EligibleOffer", R"({"offerAmount":12.5})", "null"},
-      {"EligibleOffer", R"({"offerAmount":1250,"amountPayable":8750})", R"({"offerAmount":1250,"amountPayable":8750})"},
-      {"OfferDetails", R"({"type":"PERCENT_DISCOUNT","value":10,"limit":5000})",
+      {roundTrip<PaymentCustomOfferDetails>, R"({"data":{"eligibleOffers":[{"offerId":"7"}]}})", "null"},
+      {roundTrip<PaymentCustomOfferDetails>, R"({"data":{"custId":"55"}})", "null"},
+      {roundTrip<EligibleOffer>, R"({"offerAmount":12.5})", "null"},
+      {roundTrip<EligibleOffer>, R"({"offerAmount":1250,"amountPayable":8750})", R"({"offerAmount":1250,"amountPayable":8750})"},
+      {roundTrip<OfferDetails>, R"({"type":"PERCENT_DISCOUNT","value":10,"limit":5000})",
        R"({"type":"PERCENT_DISCOUNT","value":10,"limit":5000})"},
-      {"OfferDetails", R"({"limit":50.5})", "null"},
+      {roundTrip<OfferDetails>, R"({"limit":50.5})", "null"},
       // The redeemed offer's amounts and offer id are decimal numbers.
-      {"CustomOfferData", R"({"offerAmount":12.5,"offerId":3,"transactionAmount":100})",
+      {roundTrip<CustomOfferData>, R"({"offerAmount":12.5,"offerId":3,"transactionAmount":100})",
        R"({"offerId":3,"offerAmount":12.5,"transactionAmount":100})"},
-      {"CustomOfferData", R"({"redemptionId":4.5})", "null"},
-      {"CustomOfferData", R"({"offerAmount":"12.5"})", "null"},
+      {roundTrip<CustomOfferData>, R"({"redemptionId":4.5})", "null"},
+      {roundTrip<CustomOfferData>, R"({"offerAmount":"12.5"})", "null"},
       // Renamed keys: the key ends in lower case where the field name ends in capitals.
-      {"EligibleOffer", R"({"offerID":7})", "{}"},
-      {"EligibleOffer", R"({"offerId":7})", R"({"offerId":7})"},
-      {"OfferData", R"({"custID":1,"custId":2})", R"({"custId":2})"},
-      {"RedemptionData", R"({"terminalID":"T1"})", "{}"},
-      {"RedemptionData",
+      {roundTrip<EligibleOffer>, R"({"offerID":7})", "{}"},
+      {roundTrip<EligibleOffer>, R"({"offerId":7})", R"({"offerId":7})"},
+      {roundTrip<OfferData>, R"({"custID":1,"custId":2})", R"({"custId":2})"},
+      {roundTrip<RedemptionData>, R"({"terminalID":"T1"})", "{}"},
+      {roundTrip<RedemptionData>,
        R"({"terminalId":"T1","customerId":9,"transactionId":"X1","offerId":7,"id":31,"transactionStatus":"InProgress"})",
        R"({"id":31,"offerId":7,"terminalId":"T1","customerId":9,"transactionId":"X1","transactionStatus":"InProgress"})"},
-      {"RedemptionData", R"({"customerId":"9"})", "null"},
-      {"BannerImage", R"({"terminalId":"T1"})", "{}"},
-      {"BannerImage", R"({"terminalID":"T1","isSelected":true})", R"({"terminalID":"T1","isSelected":true})"},
-      {"BannerImage", R"({"isSelected":"true"})", "null"},
-      {"BannerFrameClass", R"({"fileURL":"a","fileUrl":"b"})", R"({"fileUrl":"b"})"},
-      {"CustomOfferData", R"({"redemptionID":1,"redemptionId":2})", R"({"redemptionId":2})"},
+      {roundTrip<RedemptionData>, R"({"customerId":"9"})", "null"},
+      {roundTrip<BannerImage>, R"({"terminalId":"T1"})", "{}"},
+      {roundTrip<BannerImage>, R"({"terminalID":"T1","isSelected":true})", R"({"terminalID":"T1","isSelected":true})"},
+      {roundTrip<BannerImage>, R"({"isSelected":"true"})", "null"},
+      {roundTrip<BannerFrameClass>, R"({"fileURL":"a","fileUrl":"b"})", R"({"fileUrl":"b"})"},
+      {roundTrip<CustomOfferData>, R"({"redemptionID":1,"redemptionId":2})", R"({"redemptionId":2})"},
       // Envelopes without data; null leaves a field absent.
-      {"PaymentCustomOfferDetails", R"({"error":true,"message":"No offers"})",
+      {roundTrip<PaymentCustomOfferDetails>, R"({"error":true,"message":"No offers"})",
        R"({"error":true,"message":"No offers"})"},
-      {"AddOfferRedemption", R"({"error":false,"message":"ok","data":null})", R"({"error":false,"message":"ok"})"},
-      {"CustomOfferDetails", R"({"error":false,"message":"ok"})", R"({"error":false,"message":"ok"})"},
-      {"CustomOfferDetails", R"({"error":"false"})", "null"},
-      {"CustomOfferDetails", R"({"data":{}})", "null"},
+      {roundTrip<AddOfferRedemption>, R"({"error":false,"message":"ok","data":null})", R"({"error":false,"message":"ok"})"},
+      {roundTrip<CustomOfferDetails>, R"({"error":false,"message":"ok"})", R"({"error":false,"message":"ok"})"},
+      {roundTrip<CustomOfferDetails>, R"({"error":"false"})", "null"},
+      {roundTrip<CustomOfferDetails>, R"({"data":{}})", "null"},
       // Nested banner records.
-      {"BannerDetails", R"({"bannerMetaDetails":{"fontSize":"14"}})", "null"},
-      {"BannerDetails", R"({"id":1,"bannerFrame":{"fileUrl":"f.png"},"bannerMetaDetails":{"fontColor":"FFFFFF"}})",
+      {roundTrip<BannerDetails>, R"({"bannerMetaDetails":{"fontSize":"14"}})", "null"},
+      {roundTrip<BannerDetails>, R"({"id":1,"bannerFrame":{"fileUrl":"f.png"},"bannerMetaDetails":{"fontColor":"FFFFFF"}})",
        R"({"id":1,"bannerFrame":{"fileUrl":"f.png"},"bannerMetaDetails":{"fontColor":"FFFFFF"}})"},
-      {"BannerData", R"({"bannerImage":{"id":2,"fileUrl":"i.png"},"bannerMetaDetails":{"fontSize":12}})",
+      {roundTrip<BannerData>, R"({"bannerImage":{"id":2,"fileUrl":"i.png"},"bannerMetaDetails":{"fontSize":12}})",
        R"({"bannerImage":{"id":2,"fileUrl":"i.png"},"bannerMetaDetails":{"fontSize":12}})"},
   };
   for (const auto& c : cases) expectDecodes(c);

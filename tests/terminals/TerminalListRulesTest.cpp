@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "kassio/entry/KassioManager.h"
-#include "kassio/entry/KassioState.h"
-
 namespace kassio {
 namespace {
 
@@ -116,24 +113,6 @@ TEST(Dba, TheLastEntryUnderTheTidWins) {
   const auto names = dbaByTID(list);
   EXPECT_EQ(names.size(), 3u);
   for (const auto& [tid, name] : names) EXPECT_EQ(name, dba(list, tid)) << tid;
-}
-
-// The one-argument forms read the module's list; without one they find nothing.
-TEST(TerminalListRules, ReadTheModuleList) {
-  auto& state = KassioState::shared();
-  state.terminalListResponse = listOf({{"T1", everyMode()}});
-  state.terminalListResponse->terminals[0]["T1"].dba = "Acme";
-  EXPECT_EQ(terminalsEnabled(PaymentModeType::cash), Tids{"T1"});
-  EXPECT_EQ(terminalsWithStaticQR(), Tids{"T1"});
-  EXPECT_EQ(dba("T1"), "Acme");
-  EXPECT_EQ(dbaByTID().at("T1"), "Acme");
-
-  KassioManager::decodeTerminalList(std::string(R"({"status":"s","respMessage":"r","terminalInfo":[{"T1":{}}]})"));
-  EXPECT_FALSE(state.terminalListResponse);
-  EXPECT_EQ(terminalsEnabled(PaymentModeType::cash), Tids{});
-  EXPECT_EQ(terminalsWithStaticQR(), Tids{});
-  EXPECT_EQ(dba("T1"), "");
-  EXPECT_TRUE(dbaByTID().empty());
 }
 
 }  // namespace

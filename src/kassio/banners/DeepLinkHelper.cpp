@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "kassio/entry/KassioState.h"
+#include "kassio/entry/KassioManager.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/UserDefaults.h"
 #include "kassio/platform/text/UnicodeText.h"
@@ -136,7 +136,9 @@ void recordLink(std::string_view text) {
 
 }  // namespace
 
-int DeepLinkHelper::deepLinkValue(std::string_view forText) { return deepLinkValue(forText, configuration()); }
+int DeepLinkHelper::deepLinkValue(std::string_view forText) {
+  return deepLinkValue(forText, KassioManager::deepLinkConfiguration());
+}
 
 int DeepLinkHelper::deepLinkValue(std::string_view text, const DeepLinkConfiguration& configuration) {
   recordLink(text);
@@ -169,12 +171,6 @@ int DeepLinkHelper::deepLinkValue(std::string_view text, const DeepLinkConfigura
     if (matches) return route.value;
   }
   return 0;
-}
-
-const DeepLinkConfiguration& DeepLinkHelper::configuration() { return KassioState::shared().deepLinkConfiguration; }
-
-void DeepLinkHelper::setConfiguration(DeepLinkConfiguration configuration) {
-  KassioState::shared().deepLinkConfiguration = std::move(configuration);
 }
 
 }  // namespace kassio

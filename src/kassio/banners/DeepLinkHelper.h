@@ -22,14 +22,11 @@ class DeepLinkHelper {
   // The five prefix routes (52, 53, 60, 76, 77: paths ending in "terminalID=", "fromBanner=",
   // "redirectionURL=") match when their web or custom-scheme form occurs anywhere in the text,
   // letter case included. Every other route must equal the whole text up to letter case, its
-  // query string included. Writes `text` to "deepLinkURL" first.
+  // query string included. Writes `text` to "deepLinkURL" first. The one-argument form compares
+  // against the module's link domains (KassioManager::deepLinkConfiguration()), which the host
+  // sets when it configures the module (placeholder domains until then).
   static int deepLinkValue(std::string_view forText);
   static int deepLinkValue(std::string_view forText, const DeepLinkConfiguration& configuration);
-
-  // The link domains deepLinkValue(forText) compares against: one process-wide value that the
-  // host sets when it configures the module (placeholder domains until then).
-  static const DeepLinkConfiguration& configuration();
-  static void setConfiguration(DeepLinkConfiguration configuration);
 };
 
 }  // namespace kassio

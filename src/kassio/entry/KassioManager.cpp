@@ -8,6 +8,7 @@
 #include "kassio/entry/KassioState.h"
 #include "kassio/entry/RoleWords.h"
 #include "kassio/entry/TextCase.h"
+#include "kassio/terminals/TerminalListRules.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/UserDefaults.h"
 
@@ -132,7 +133,7 @@ void KassioManager::set(std::shared_ptr<AuthMPosAPI> authMPosAPI, MainFilterData
                         std::map<std::string, std::vector<std::string>> locationSegment) {
   auto& state = KassioState::shared();
   state.authMPosAPI = std::move(authMPosAPI);
-  state.setFilterData(std::move(filterData));
+  setFilterData(std::move(filterData));
   state.calendarType = calendarType;
   state.dateRange = std::move(dateRange);
   state.orbiAssistantDelegate = std::move(orbiAssistantDelegate);
@@ -140,6 +141,21 @@ void KassioManager::set(std::shared_ptr<AuthMPosAPI> authMPosAPI, MainFilterData
 }
 
 void KassioManager::set(std::string dbaName) { KassioState::shared().dbaName = std::move(dbaName); }
+
+void KassioManager::setFilterData(std::optional<MainFilterData> filterData) {
+  KassioState::shared().filterData_ = std::move(filterData);
+  checkHeighestRole();
+}
+
+std::shared_ptr<NetlaneManager> KassioManager::networkManager() { return KassioState::shared().networkManager; }
+
+const DeepLinkConfiguration& KassioManager::deepLinkConfiguration() {
+  return KassioState::shared().deepLinkConfiguration;
+}
+
+void KassioManager::setDeepLinkConfiguration(DeepLinkConfiguration configuration) {
+  KassioState::shared().deepLinkConfiguration = std::move(configuration);
+}
 
 void KassioManager::setSelectedUUID(const platform::Uuid& uuid) {
   auto* defaults = userDefaults();
@@ -167,7 +183,7 @@ std::optional<MainFilterData> KassioManager::selectOutlet(const platform::Uuid& 
   MainFilterData copy = *state.filterData();
   clearSelection(copy);
   selectFirstOutlet(copy, by);
-  state.setFilterData(copy);
+  setFilterData(copy);
   if (const auto* cid = firstSelected(copy.cids)) state.dbaName = cid->cidName;
   return copy;
 }
@@ -240,6 +256,22 @@ void KassioManager::checkHeighestRole() {
 std::string KassioManager::storedUserRole() {
   const auto* defaults = userDefaults();
   return defaults ? defaults->string(userRoleKey).value_or("") : std::string();
+}
+
+std::vector<std::string> KassioManager::terminalsEnabled(std::optional<PaymentModeType> mode) {
+  return kassio::terminalsEnabled(KassioState::shared().terminalListResponse, mode);
+}
+
+std::vector<std::string> KassioManager::terminalsWithStaticQR() {
+  return kassio::terminalsWithStaticQR(KassioState::shared().terminalListResponse);
+}
+
+std::string KassioManager::dba(std::string_view forTID) {
+  return kassio::dba(KassioState::shared().terminalListResponse, forTID);
+}
+
+std::unordered_map<std::string, std::string> KassioManager::dbaByTID() {
+  return kassio::dbaByTID(KassioState::shared().terminalListResponse);
 }
 
 void KassioManager::decodeTerminalList(const std::optional<std::string>& terminalInfoData) {

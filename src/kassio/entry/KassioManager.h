@@ -8,10 +8,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "kassio/banners/DeepLinkConfiguration.h"
 #include "kassio/entry/AuthMPosAPI.h"
 #include "kassio/entry/DateRange.h"
 #include "kassio/entry/MainFilterData.h"
 #include "kassio/entry/OrbiAssistantDelegate.h"
+#include "kassio/entry/PaymentModeType.h"
 #include "kassio/entry/SelectedTid.h"
 #include "kassio/entry/calendarFilterType.h"
 #include "kassio/platform/text/Uuid.h"
@@ -22,7 +24,8 @@
 namespace kassio {
 
 // The host's door into the module: configuration, the outlet selection and the user's highest
-// role. Everything lands in KassioState::shared(). Static operations only.
+// role. Everything lands in KassioState::shared(). Also the module-state forms of the rules that
+// take their inputs as parameters, for screens and services. Static operations only.
 class KassioManager {
  public:
   KassioManager() = delete;
@@ -46,6 +49,17 @@ class KassioManager {
 
   // set(dbaName:)
   static void set(std::string dbaName);
+
+  // Stores the outlet tree and reruns checkHeighestRole(), whatever the value: the one way the
+  // tree is stored.
+  static void setFilterData(std::optional<MainFilterData> filterData);
+
+  // The Netlane the host configured, as it is now; services read it at each call.
+  static std::shared_ptr<NetlaneManager> networkManager();
+
+  // The host application's link domains, which deep links into it are recognised by.
+  static const DeepLinkConfiguration& deepLinkConfiguration();
+  static void setDeepLinkConfiguration(DeepLinkConfiguration configuration);
 
   // Stores the outlet's UUID under selectedOutletUUIDKey and flushes the store at once.
   static void setSelectedUUID(const platform::Uuid& uuid);
@@ -80,6 +94,12 @@ class KassioManager {
 
   // The text under userRoleKey; empty when absent.
   static std::string storedUserRole();
+
+  // The terminal rules (TerminalListRules.h) on terminalListResponse.
+  static std::vector<std::string> terminalsEnabled(std::optional<PaymentModeType> mode);
+  static std::vector<std::string> terminalsWithStaticQR();
+  static std::string dba(std::string_view forTID);
+  static std::unordered_map<std::string, std::string> dbaByTID();
 
   // Replaces terminalListResponse with the decoded terminal list; absent text, text that is not
   // JSON and JSON of another shape leave no list.

@@ -23,9 +23,11 @@
 
 namespace kassio {
 
+class KassioManager;
+
 // The module's one process-wide state: what the host configured through KassioManager, read by
 // every screen. It lives until the process ends and the module never resets it. Absent services
-// are null pointers.
+// are null pointers. Plain data: the rules that keep it consistent live in KassioManager.
 struct KassioState {
   std::optional<platform::AppColors> appColors;
   std::optional<platform::AppFont> appFont;
@@ -44,10 +46,9 @@ struct KassioState {
   // The host application's link domains, which deep links into it are recognised by.
   DeepLinkConfiguration deepLinkConfiguration;
 
-  // The outlet tree. Every assignment, of any value, reruns KassioManager::checkHeighestRole()
-  // on the shared state, so the stored role follows the filter.
+  // The outlet tree. Only KassioManager::setFilterData() stores it, which reruns the role check
+  // on every assignment so the stored role follows the filter.
   const std::optional<MainFilterData>& filterData() const { return filterData_; }
-  void setFilterData(std::optional<MainFilterData> filterData);
 
   // Kept across decodes of the terminal list: its buffers are sized for the large list.
   platform::JsonDecoder& terminalListDecoder() { return terminalListDecoder_; }
@@ -55,6 +56,8 @@ struct KassioState {
   static KassioState& shared();
 
  private:
+  friend class KassioManager;
+
   std::optional<MainFilterData> filterData_;
   platform::JsonDecoder terminalListDecoder_;
 };

@@ -1,13 +1,10 @@
 #include "kassio/terminals/TerminalListRules.h"
 
-#include "kassio/entry/KassioState.h"
 #include "kassio/entry/TextCase.h"
 
 namespace kassio {
 
 namespace {
-
-const std::optional<GetUserTerminalListResponse>& moduleList() { return KassioState::shared().terminalListResponse; }
 
 bool isActive(const std::optional<std::string>& status) { return status && equalsLowercased(*status, "active"); }
 
@@ -29,10 +26,6 @@ void forEachTerminal(const std::optional<GetUserTerminalListResponse>& list, Vis
 bool passesTerminalGate(const TerminalInfo& terminal) {
   if (terminal.roleStatus && equalsLowercased(*terminal.roleStatus, "pending")) return true;
   return isActive(terminal.tidStatus) && isActive(terminal.roleStatus);
-}
-
-std::vector<std::string> terminalsEnabled(std::optional<PaymentModeType> mode) {
-  return terminalsEnabled(moduleList(), mode);
 }
 
 std::vector<std::string> terminalsEnabled(const std::optional<GetUserTerminalListResponse>& list,
@@ -72,8 +65,6 @@ std::vector<std::string> terminalsEnabled(const std::optional<GetUserTerminalLis
   return tids;
 }
 
-std::vector<std::string> terminalsWithStaticQR() { return terminalsWithStaticQR(moduleList()); }
-
 std::vector<std::string> terminalsWithStaticQR(const std::optional<GetUserTerminalListResponse>& list) {
   std::vector<std::string> tids;
   forEachTerminal(list, [&](const std::string& tid, const TerminalInfo& terminal) {
@@ -83,8 +74,6 @@ std::vector<std::string> terminalsWithStaticQR(const std::optional<GetUserTermin
   return tids;
 }
 
-std::string dba(std::string_view forTID) { return dba(moduleList(), forTID); }
-
 std::string dba(const std::optional<GetUserTerminalListResponse>& list, std::string_view forTID) {
   std::string name;
   forEachTerminal(list, [&](const std::string& tid, const TerminalInfo& terminal) {
@@ -92,8 +81,6 @@ std::string dba(const std::optional<GetUserTerminalListResponse>& list, std::str
   });
   return name;
 }
-
-std::unordered_map<std::string, std::string> dbaByTID() { return dbaByTID(moduleList()); }
 
 std::unordered_map<std::string, std::string> dbaByTID(const std::optional<GetUserTerminalListResponse>& list) {
   std::unordered_map<std::string, std::string> names;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "kassio/entry/KassioState.h"
+#include "kassio/entry/KassioManager.h"
 
 namespace kassio {
 
@@ -12,7 +12,7 @@ namespace {
 // Sends the request, decoded as Record; the completion runs only when a record arrived.
 template <class Record>
 void request(AuthCustome type, TransactionDelegate::Completion<Record> completion) {
-  const auto manager = KassioState::shared().networkManager;
+  const auto manager = KassioManager::networkManager();
   if (!manager) return;
   manager->callAPIService<Record>(true, std::move(type),
                                   [completion = std::move(completion)](std::optional<Record> record) {
@@ -44,7 +44,7 @@ void PaymentModeTransactionDelegate::qrPay(const std::string& tid, const std::st
                                            const std::string& timestamp, const std::string& flag,
                                            const std::string& customerId, const std::string& redemptionId,
                                            Completion<QRPayResponse> completion) {
-  const auto manager = KassioState::shared().networkManager;
+  const auto manager = KassioManager::networkManager();
   if (!manager) return;
   manager->callAPIService(
       true, AuthCustome::QRPay(tid, amount, description, mobileNumber, timestamp, flag, customerId, redemptionId),

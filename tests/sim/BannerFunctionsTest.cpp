@@ -1,13 +1,14 @@
-#include "kassio/banners/BannerFunctions.h"
+#include <gtest/gtest.h>
 
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "banners/BannerTestPlatform.h"
+#include "sim/FunctionCalls.h"
 
 namespace kassio {
 namespace {
+
+using sim::FunctionCalls;
 
 using platform::JsonValue;
 
@@ -17,13 +18,13 @@ class BannerFunctionsTest : public BannerPlatformTest {
  protected:
   JsonValue call(std::string_view name, const JsonValue& args) {
     error.clear();
-    const auto result = callBannerFunction(name, args, error);
+    const auto result = FunctionCalls::call(std::string(name), args, error);
     EXPECT_TRUE(result) << name << ": " << error;
     return result.value_or(JsonValue());
   }
   std::string failure(std::string_view name, const JsonValue& args) {
     error.clear();
-    EXPECT_FALSE(callBannerFunction(name, args, error)) << name;
+    EXPECT_FALSE(FunctionCalls::call(std::string(name), args, error)) << name;
     return error;
   }
 
@@ -81,34 +82,18 @@ TEST_F(BannerFunctionsTest, PaymentsDashboardSections) {
 TEST_F(BannerFunctionsTest, DecideBannerNavigation) {
   EXPECT_EQ(call("decideBannerNavigation", json(R"({"value":"https://shop.example/"})")),
             json(R"({"policy":"cancel","completion":"https://shop.example/"})"));
-  EXPECT_EQ(call("decideBannerNavigation",
-                 json(R"({"value":"https://shop.example/","navigationType":"linkActivated"})")),
-            json(R"({"policy":"allow","completion":null})"));
+  EXPECT_EQ(
+      call("decideBannerNavigation", json(R"({"value":"https://shop.example/","navigationType":"linkActivated"})")),
+      json(R"({"policy":"allow","completion":null})"));
   EXPECT_EQ(call("decideBannerNavigation", json(R"({"value":null})")), json(R"({"policy":"allow","completion":null})"));
   EXPECT_FALSE(failure("decideBannerNavigation", json(R"({"value":"x","navigationType":"reload"})")).empty());
 }
 
 TEST_F(BannerFunctionsTest, UnknownNamesAndBadArguments) {
-  EXPECT_TRUE(isBannerFunctionName("checkBannerValidation"));
-  EXPECT_FALSE(isBannerFunctionName("validateLinkEntry"));
-  EXPECT_EQ(failure("validateLinkEntry", json("{}")), "unknown function validateLinkEntry");
+  EXPECT_EQ(failure("deepLinkValues", json("{}")), "no exported function deepLinkValues");
   EXPECT_EQ(failure("deepLinkValue", json("[]")), "arguments must be an object");
+  EXPECT_EQ(failure("checkBannerValidation", json("3")), "arguments must be an object");
   EXPECT_EQ(call("paymentsDashboardSections", json(R"({"value":{}})")), json("[]"));
-}
-
-TEST(BannerRecordDecodeTest, DecodesByNameAndEncodesBack) {
-  EXPECT_TRUE(isBannerRecordName("BannerDatum"));
-  EXPECT_FALSE(isBannerRecordName("CashPayResponse"));
-  EXPECT_EQ(decodeBannerRecordByName("BannerDatum", R"({"bannerUrl":"u","x":1,"roles":null})"),
-            json(R"({"bannerUrl":"u"})"));
-  EXPECT_EQ(decodeBannerRecordByName("BannerList", R"({"sectionId":2})"), json(R"({"sectionId":2})"));
-  EXPECT_EQ(decodeBannerRecordByName("BannersResponse", R"({"status":"00","bannerList":[]})"),
-            json(R"({"status":"00","bannerList":[]})"));
-  EXPECT_EQ(decodeBannerRecordByName("AppLocation", R"("mt_loans")"), json(R"("mt_loans")"));
-  EXPECT_FALSE(decodeBannerRecordByName("AppLocation", R"("mtLoans")"));
-  EXPECT_FALSE(decodeBannerRecordByName("BannerDatum", R"({"bannerId":"1"})"));
-  EXPECT_FALSE(decodeBannerRecordByName("BannerDatum", "{"));
-  EXPECT_FALSE(decodeBannerRecordByName("CashPayResponse", "{}"));
 }
 
 }  // namespace
