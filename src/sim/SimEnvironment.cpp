@@ -5,6 +5,7 @@
 #include "kassio/platform/foundation/MemoryUserDefaults.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/RandomSource.h"
+#include "kassio/platform/foundation/ResourceDirectory.h"
 #include "kassio/platform/text/DateFormatter.h"
 #include "kassio/platform/text/Localization.h"
 #include "sim/HostRootScreen.h"
@@ -42,6 +43,11 @@ std::unique_ptr<SimEnvironment> SimEnvironment::install(const Settings& settings
   auto now = DateFormatter("yyyy-MM-dd HH:mm:ss", "en_US_POSIX", settings.timeZone).date(settings.now);
   if (!now) {
     error = "start: now must be \"yyyy-MM-dd HH:mm:ss\", got \"" + settings.now + "\"";
+    return nullptr;
+  }
+  // Without its resources the module would show keys for text and placeholders for images.
+  if (auto problem = ResourceDirectory::problem()) {
+    error = "start: " + *problem;
     return nullptr;
   }
   auto environment = std::make_unique<SimEnvironment>();
