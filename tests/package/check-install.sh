@@ -43,7 +43,7 @@ fi
 "$work/headless/consumer" || fail "headless consumer"
 
 mv "$work/prefix" "$work/moved"
-mkdir "$work/moved/bin"
+mkdir -p "$work/moved/bin"
 cp "$work/host/consumer" "$work/moved/bin/consumer"
 "$work/moved/bin/consumer" "$work/icon.png" || fail "host consumer beside the moved prefix"
 [[ -s $work/icon.png ]] || fail "no icon drawn"
