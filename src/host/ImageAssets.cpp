@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "kassio/platform/foundation/ResourceDirectory.h"
 #include "kassio/platform/text/Base64.h"
-#include "kassio/platform/text/Localization.h"
 
 namespace kassio::host {
 
@@ -64,7 +64,8 @@ void drawFrame(cairo_t* cr, const platform::Rect& rect) {
 }  // namespace
 
 std::filesystem::path ImageAssets::defaultDirectory() {
-  return platform::Localization::defaultResourceDirectory() / "images";
+  auto resources = platform::ResourceDirectory::find();
+  return resources.empty() ? resources : resources / "images";
 }
 
 ImageAssets::ImageAssets(std::filesystem::path directory) : directory_(std::move(directory)) {}
@@ -81,6 +82,7 @@ const ImageAssets::Svg* ImageAssets::svg(const std::string& name) {
   auto& entry = svgs_[name];
   // Asset names are plain names; anything with a path in it is not one of ours.
   if (name.empty() || name.find_first_of("/\\") != std::string::npos || name[0] == '.') return nullptr;
+  if (directory_.empty()) return nullptr;  // no resources found: not the working directory
   std::ifstream file(directory_ / (name + ".svg"), std::ios::binary);
   if (!file) return nullptr;
   std::ostringstream text;

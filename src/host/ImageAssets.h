@@ -24,7 +24,8 @@ namespace kassio::host {
 class ImageAssets {
  public:
   static constexpr const char* placeholderName = "placeholder";
-  // The images folder of the module's resources.
+  // The images folder of the module's resources (see platform::ResourceDirectory); empty, and
+  // every asset the placeholder frame, when there are none.
   static std::filesystem::path defaultDirectory();
 
   explicit ImageAssets(std::filesystem::path directory = defaultDirectory());

@@ -19,6 +19,8 @@ VirtualHost::VirtualHost(Settings settings)
       backend_(std::make_shared<ScriptedNetlane>()) {
   auto& platform = Platform::current();
   platform = Platform{};
+  // Where the module's resources are is the host's setting, not part of a module life.
+  platform.resourceDirectory = savedPlatform_.resourceDirectory;
   platform.runLoop = loop_;
   platform.notificationCenter = notifications_;
   platform.userDefaults = defaults_;

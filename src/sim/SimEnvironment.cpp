@@ -1,6 +1,7 @@
 #include "sim/SimEnvironment.h"
 
 #include "host/SqliteUserDefaults.h"
+#include "kassio/platform/foundation/ResourceDirectory.h"
 #include "kassio/platform/text/DateFormatter.h"
 #include "sim/HostRootScreen.h"
 
@@ -37,6 +38,11 @@ std::unique_ptr<SimEnvironment> SimEnvironment::install(const Settings& settings
   auto now = DateFormatter("yyyy-MM-dd HH:mm:ss", "en_US_POSIX", settings.timeZone).date(settings.now);
   if (!now) {
     error = "start: now must be \"yyyy-MM-dd HH:mm:ss\", got \"" + settings.now + "\"";
+    return nullptr;
+  }
+  // Without its resources the module would show keys for text and placeholders for images.
+  if (auto problem = ResourceDirectory::problem()) {
+    error = "start: " + *problem;
     return nullptr;
   }
   host::VirtualHost::Settings hostSettings{*now, settings.timeZone, settings.language, settings.seed, nullptr};

@@ -64,6 +64,21 @@ TEST_F(LocalizationFiles, WithoutAReadableTableEveryKeyAnswersItself) {
   EXPECT_EQ(Localization(directory_ / "missing", "hi").localize("Cash"), "Cash");
 }
 
+TEST_F(LocalizationFiles, ReadsTheHostsResourceDirectoryAndNeverTheWorkingDirectory) {
+  write("i18n/hi.json", R"({"Cash": "host table"})");
+  Platform& platform = Platform::current();
+  const auto saved = platform.resourceDirectory;
+  platform.resourceDirectory = directory_;
+  EXPECT_EQ(Localization("hi").localize("Cash"), "host table");
+  platform.resourceDirectory = saved;
+
+  // No resource directory at all reads nothing, not i18n/ relative to where the program runs.
+  const auto workingDirectory = fs::current_path();
+  fs::current_path(directory_);
+  EXPECT_EQ(Localization(fs::path{}, "hi").localize("Cash"), "Cash");
+  fs::current_path(workingDirectory);
+}
+
 TEST(Localization, ShippedTables) {
   const Localization english("en");
   EXPECT_EQ(english.localize("en"), "en");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,8 @@ struct Platform {
   std::shared_ptr<ViewCapture> viewCapture;
   std::string timeZone = "Asia/Kolkata";  // IANA id of the device's time zone
   double screenScale = 3;
+  // The module's resources (i18n/, images/); when empty, found as ResourceDirectory describes.
+  std::filesystem::path resourceDirectory;
 
   static Platform& current();
 };

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "kassio/platform/foundation/Platform.h"
+#include "kassio/platform/foundation/ResourceDirectory.h"
 
 namespace kassio::platform {
 
@@ -39,7 +40,8 @@ std::optional<std::unordered_map<std::string, std::string>> readTable(
 
 Localization::Localization(const std::filesystem::path& resourceDirectory, std::string language)
     : language_(std::move(language)) {
-  if (isLanguageCode(language_)) {
+  // No directory reads no table (rather than one relative to the working directory).
+  if (!resourceDirectory.empty() && isLanguageCode(language_)) {
     table_ = readTable(resourceDirectory / "i18n" / (language_ + ".json"));
   }
 }
@@ -48,7 +50,7 @@ Localization::Localization(std::string language)
     : Localization(defaultResourceDirectory(), std::move(language)) {}
 
 std::filesystem::path Localization::defaultResourceDirectory() {
-  return KASSIO_DEFAULT_RESOURCE_DIR;
+  return ResourceDirectory::find();
 }
 
 std::string Localization::localize(const std::string& key) const {

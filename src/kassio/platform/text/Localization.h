@@ -12,9 +12,10 @@ namespace kassio::platform {
 class Localization {
  public:
   Localization(const std::filesystem::path& resourceDirectory, std::string language);
-  // From the resources installed with the module.
+  // From the module's resource directory (see ResourceDirectory).
   explicit Localization(std::string language);
 
+  // ResourceDirectory::find(): empty when there is none, and then no table is read.
   static std::filesystem::path defaultResourceDirectory();
 
   const std::string& language() const { return language_; }
