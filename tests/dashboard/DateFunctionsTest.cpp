@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "host/VirtualHost.h"
 #include "kassio/dashboard/DateFunctions.h"
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
 #include "kassio/platform/text/DateFormatter.h"
 #include "kassio/platform/text/Localization.h"
 
@@ -15,21 +14,7 @@ using platform::Platform;
 // The device in Kolkata, its clock at 2026-12-11 10:30:00 there, the module in English.
 class DateFunctions : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto& platform = Platform::current();
-    previousZone_ = platform.timeZone;
-    previousLoop_ = platform.runLoop;
-    previousLocalization_ = platform.localization;
-    platform.timeZone = "Asia/Kolkata";
-    platform.runLoop = std::make_shared<platform::VirtualRunLoop>(Date{1796965200});
-    platform.localization = std::make_shared<platform::Localization>("en");
-  }
-  void TearDown() override {
-    auto& platform = Platform::current();
-    platform.timeZone = previousZone_;
-    platform.runLoop = previousLoop_;
-    platform.localization = previousLocalization_;
-  }
+  host::VirtualHost device{{.now = Date{1796965200}, .timeZone = "Asia/Kolkata", .language = "en"}};
 
   static Date local(const std::string& text) {
     const auto date = platform::DateFormatter("yyyy-MM-dd HH:mm:ss", "en_US_POSIX").date(text);
@@ -39,11 +24,6 @@ class DateFunctions : public ::testing::Test {
   static std::string local(Date date) {
     return platform::DateFormatter("yyyy-MM-dd HH:mm:ss", "en_US_POSIX").string(date);
   }
-
- private:
-  std::string previousZone_;
-  std::shared_ptr<platform::RunLoop> previousLoop_;
-  std::shared_ptr<platform::Localization> previousLocalization_;
 };
 
 TEST_F(DateFunctions, StringWithFormatWritesInTheDeviceZone) {

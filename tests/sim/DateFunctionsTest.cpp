@@ -3,10 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "kassio/platform/foundation/Platform.h"
-#include "kassio/platform/foundation/VirtualRunLoop.h"
+#include "host/VirtualHost.h"
 #include "kassio/platform/json/Json.h"
-#include "kassio/platform/text/Localization.h"
 #include "sim/FunctionCalls.h"
 
 namespace kassio::sim {
@@ -17,33 +15,13 @@ using Json = FunctionCalls::Json;
 // The device in Kolkata, its clock at 2026-12-11 10:30:00 there, the module in English.
 class DateFunctionCalls : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto& platform = platform::Platform::current();
-    previousZone_ = platform.timeZone;
-    previousLoop_ = platform.runLoop;
-    previousLocalization_ = platform.localization;
-    platform.timeZone = "Asia/Kolkata";
-    platform.runLoop = std::make_shared<platform::VirtualRunLoop>(platform::Date{1796965200});
-    platform.localization = std::make_shared<platform::Localization>("en");
-  }
-  void TearDown() override {
-    auto& platform = platform::Platform::current();
-    platform.timeZone = previousZone_;
-    platform.runLoop = previousLoop_;
-    platform.localization = previousLocalization_;
-  }
-
   std::optional<Json> call(const char* name, const char* args) {
     error.clear();
     return FunctionCalls::call(name, *platform::parseJson(args), error);
   }
 
   std::string error;
-
- private:
-  std::string previousZone_;
-  std::shared_ptr<platform::RunLoop> previousLoop_;
-  std::shared_ptr<platform::Localization> previousLocalization_;
+  host::VirtualHost device{{.now = platform::Date{1796965200}, .timeZone = "Asia/Kolkata", .language = "en"}};
 };
 
 TEST_F(DateFunctionCalls, DatesAreWrittenInTheDeviceZone) {
