@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kassio/platform/ui/Label.h"
+#include "kassio/platform/ui/Elements.h"
 #include "kassio/platform/ui/Screen.h"
 
 namespace kassio::sim {
@@ -15,7 +15,7 @@ class HostRootScreen final : public platform::Screen {
  protected:
   void loadView() override {
     Screen::loadView();
-    add(titleLabel);
+    add(titleLabel, platform::makeLabel({.font = platform::Font{"Inter-SemiBold", 20}, .box = {.origin = {16, 60}}}));
   }
   void update() override { titleLabel->setText("Merchant app"); }
 };
