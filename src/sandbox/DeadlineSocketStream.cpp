@@ -44,14 +44,14 @@ DeadlineSocketStream::DeadlineSocketStream(::socket_t socket, Clock::time_point 
 
 bool DeadlineSocketStream::is_readable() const {
   if (bufferStart_ < bufferEnd_) return true;
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(readDeadline_ - Clock::now());
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(readDeadline_ - Clock::now());
   return left.count() > 0 && pollFor(socket_, POLLIN, std::min(ioTimeout_, left));
 }
 
 bool DeadlineSocketStream::is_writable() const { return pollFor(socket_, POLLOUT, ioTimeout_); }
 
 bool DeadlineSocketStream::awaitReadable() {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(readDeadline_ - Clock::now());
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(readDeadline_ - Clock::now());
   if (left.count() > 0 && pollFor(socket_, POLLIN, std::min(ioTimeout_, left))) return true;
   timedOut_ = Clock::now() >= readDeadline_;
   return false;
