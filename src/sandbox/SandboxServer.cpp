@@ -180,7 +180,11 @@ SandboxServer::SandboxServer(std::shared_ptr<SandboxBank> bank, Settings setting
   });
   server_->set_logger([](const httplib::Request& request, const httplib::Response& response) {
     if (!connectionServed) return;
-    connectionServed->method = request.method;
+    // A request line that fails to parse may leave anything in the method.
+    static constexpr std::string_view methods[] = {"GET", "HEAD", "POST", "PUT", "DELETE", "CONNECT", "OPTIONS",
+                                                   "TRACE", "PATCH"};
+    if (std::find(std::begin(methods), std::end(methods), request.method) != std::end(methods))
+      connectionServed->method = request.method;
     connectionServed->target = loggedTarget(request.path);
     connectionServed->status = response.status;
     connectionServed->end = Clock::now();

@@ -240,6 +240,7 @@ TEST_F(SandboxServerTest, HealthCheckAndAccessLinesWithoutCustomerData) {
   EXPECT_EQ(post("/netlane/v1/handleCardTxnData", AuthCustome::handleCardTxnData("500.00", "T1", "Dinner", "9876543210", "1",
                                                                                  "Initiated", "4111111111111111", "", "")), 200);
   EXPECT_EQ(post("/netlane/v1/9876543210", AuthCustome::loyalty("9876543210", "T1")), 400);  // no such case
+  EXPECT_EQ(exchange("9876543210 /health HTTP/1.1\r\n\r\n").status, 400);
 
   server->stop();  // a line is written as its connection closes, after the client has its answer
   std::multiset<std::string> logged;
@@ -255,7 +256,7 @@ TEST_F(SandboxServerTest, HealthCheckAndAccessLinesWithoutCustomerData) {
     logged.insert(method + " " + target + " " + status);
   }
   EXPECT_EQ(logged, (std::multiset<std::string>{"GET /health 200", "POST cashPay 200", "POST upiCheck 200",
-                                                "POST handleCardTxnData 200", "POST - 400"}));
+                                                "POST handleCardTxnData 200", "POST - 400", "- - 400"}));
 }
 
 TEST_F(SandboxServerTest, TricklingClientsAreDroppedAndOthersServed) {
