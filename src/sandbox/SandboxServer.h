@@ -39,7 +39,8 @@ class SandboxServer {
     // The longest wait for the next bytes of a request, or for the client to take the answer.
     std::chrono::milliseconds ioTimeout{5'000};
     std::size_t maximumBodyBytes = 1 << 20;
-    // Receives each access line, without its newline; standard error when empty.
+    // Receives each access line, without its newline, from the workers at once; standard error
+    // when empty.
     std::function<void(std::string_view)> accessLog;
   };
 
