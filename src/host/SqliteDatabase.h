@@ -32,6 +32,7 @@ class SqliteDatabase {
   // Runs one or more statements that take no values.
   void execute(const char* sql);
   // The statement for `sql`, prepared on first use and reset, with no values bound, for this one.
+  // One use at a time: asking for the same text again resets it, so finish reading rows first.
   SqliteStatement& statement(std::string_view sql);
   std::int64_t lastInsertRowid() const;
   bool inTransaction() const;
