@@ -7,8 +7,7 @@
 
 #include "kassio/platform/foundation/UserDefaults.h"
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include "host/SqliteDatabase.h"
 
 namespace kassio::host {
 
@@ -36,14 +35,11 @@ class SqliteUserDefaults final : public platform::UserDefaults {
   bool synchronize() override;
 
  private:
-  explicit SqliteUserDefaults(sqlite3* db);
-  bool prepare(std::string* error);
-  bool load(std::string* error);
+  explicit SqliteUserDefaults(std::unique_ptr<SqliteDatabase> db);
+  void load();
   bool save(const std::string& key);  // writes the cached value of key, or deletes its row
 
-  sqlite3* db_;
-  sqlite3_stmt* upsert_ = nullptr;
-  sqlite3_stmt* delete_ = nullptr;
+  std::unique_ptr<SqliteDatabase> db_;
   std::map<std::string, DefaultValue> values_;
   std::set<std::string> unsaved_;
 };

@@ -7,20 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "host/SqliteDatabase.h"
 #include "sandbox/BankReply.h"
-
-struct sqlite3;
 
 namespace kassio::sandbox {
 
 // The bank's books in SQLite: transactions, customers, offer redemptions and the answers given
 // to idempotency keys. ":memory:" keeps them for the life of the store only. Belongs to one
-// thread at a time; a failing statement throws BankStore::Error.
+// thread at a time; a failing statement throws BankStore::Error. Statements are prepared once.
 class BankStore {
  public:
-  struct Error : std::runtime_error {
-    using std::runtime_error::runtime_error;
-  };
+  using Error = host::SqliteError;
 
   struct Transaction {
     std::string txnid;
@@ -71,8 +68,11 @@ class BankStore {
     std::int64_t paise = 0;
   };
 
+  // The first answer given to an idempotency key. The request is kept as a digest only, so the
+  // table holds no customer's number.
   struct SavedReply {
-    std::string request;  // what the key was first used for
+    std::string requestDigest;
+    double savedAt = 0;  // seconds since 1970
     BankReply reply;
   };
 
@@ -86,9 +86,8 @@ class BankStore {
   bool isSeeded();
   void markSeeded();
 
-  void begin();
-  void commit();
-  void rollback();  // harmless outside a transaction
+  // One atomic change of the books: rolled back unless committed.
+  host::SqliteDatabase::Transaction transaction() { return host::SqliteDatabase::Transaction(*db_); }
 
   // The number the next recorded transaction gets; transaction ids are made from it.
   std::int64_t nextTransactionNumber();
@@ -110,12 +109,12 @@ class BankStore {
 
   std::optional<SavedReply> savedReply(const std::string& key);
   void save(const std::string& key, const SavedReply& saved);
+  void forgetRepliesSavedBefore(double at);
 
  private:
-  explicit BankStore(sqlite3* db) : db_(db) {}
-  void execute(const char* sql);
+  explicit BankStore(std::unique_ptr<host::SqliteDatabase> db);
 
-  sqlite3* db_;
+  std::unique_ptr<host::SqliteDatabase> db_;
 };
 
 }  // namespace kassio::sandbox

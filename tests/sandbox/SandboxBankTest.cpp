@@ -21,6 +21,7 @@
 #include "kassio/transactions/LinkPayResponse.h"
 #include "kassio/transactions/LoyaltyResponse.h"
 #include "kassio/transactions/SimpleAPIResponse.h"
+#include "host/SqliteDatabase.h"
 #include "sandbox/SandboxBank.h"
 #include "sandbox/SandboxTestSupport.h"
 
@@ -339,6 +340,80 @@ TEST_F(SandboxBankTest, IdempotencyKeyAnswersOnce) {
   EXPECT_EQ(salesOn("T1").saleCount, 3);
 }
 
+// A redemption pays once, on the terminal and mode it was made for, for the amount left to pay.
+TEST_F(SandboxBankTest, RedemptionPaysOnlyForWhatItWasMadeFor) {
+  const auto created = ask<AddOfferRedemption>(
+      AuthCustome::oarAddOfferRedeem("701", "T1", "40001", "3000", "27000", "InProgress", "BharatQR"));
+  ASSERT_TRUE(created.data && created.data->id) << created.message.value_or("");
+  const std::string id = std::to_string(*created.data->id);
+  auto qr = [&](const std::string& tid, const std::string& amount) {
+    return AuthCustome::QRPay(tid, amount, "Dinner", "", "20261211T103000", "1", "", id);
+  };
+  for (const auto& misuse : {cash("T1", "270.00", "", id),  // made for a QR payment
+                             qr("T1", "1.00"), qr("T1", "300.00"), qr("T2", "270.00")}) {
+    const auto reply = bank->handle(misuse);
+    ASSERT_EQ(reply.status, 200) << misuse.json();
+    const auto body = jsonOf(reply);
+    EXPECT_EQ(body["status"], "Failed") << misuse.json();
+    // The bank's own decline code: the QR error body and the cash record both carry P101.
+    EXPECT_EQ(misuse.kind == AuthCustomeCase::cashPay ? body["statusCode"] : body["errorCode"], "P101") << bodyText(reply);
+  }
+  EXPECT_TRUE(statement({"SaleSuccess", "InProgress"}).empty());
+
+  ASSERT_EQ(bank->handle(qr("T1", "270.00")).contentType, pngContentType);
+  const auto reused = bank->handle(qr("T1", "270.00"));
+  EXPECT_EQ(jsonOf(reused)["status"], "Failed");
+  EXPECT_EQ(jsonOf(reused)["errorCode"], "P101");
+  const auto recorded = statement({"InProgress"});
+  ASSERT_EQ(recorded.size(), 1u);
+  EXPECT_EQ(recorded.front().redemptionList, std::vector<std::string>{id});
+}
+
+// Answers about a customer, declines included, never repeat the number or UPI address asked about.
+TEST_F(SandboxBankTest, MessagesDoNotRepeatTheCustomersNumberOrUpiId) {
+  const std::vector<std::string> secrets{"9876543210", "9123456789", "98765x", "priya@okkassio", "ravi@okkassio",
+                                         "no address"};
+  for (const auto& request : {
+           AuthCustome::LinkPay("T1", "99.00", "", "9876543210", "", "1", "", ""),
+           AuthCustome::LinkPay("T1", "99.00", "", "98765x", "", "1", "", ""),
+           cash("T1", "10.00", "98765x"),
+           AuthCustome::handleCardTxnData("10.00", "T1", "", "98765x", "1", "", "", "", ""),
+           AuthCustome::getCustomer("9123456789", "T1"),
+           AuthCustome::getCustomer("98765x", "T1"),
+           AuthCustome::loyalty("98765x", "T1"),
+           AuthCustome::addPayLaterTxn("9123456789", "T1", "10.00", "", "", "", "1", false),
+           AuthCustome::addPayLaterTxn("9876543210", "T1", "10.00", "", "Priya", "", "1", true),
+           AuthCustome::addPayLaterTxn("98765x", "T1", "10.00", "", "", "", "1", false),
+           AuthCustome::upiCheck("priya@okkassio", "T1"),
+           AuthCustome::upiCheck("ravi@okkassio", "T1"),
+           AuthCustome::upiCheck("no address", "T1"),
+       }) {
+    const auto body = jsonOf(bank->handle(request));
+    for (const char* key : {"respMsg", "message", "statusMessage"}) {
+      if (!body.contains(key)) continue;
+      const auto text = body[key].get<std::string>();
+      for (const auto& secret : secrets) EXPECT_EQ(text.find(secret), std::string::npos) << request.json() << ": " << text;
+    }
+  }
+}
+
+TEST_F(SandboxBankTest, IdempotencyKeyIsForgottenAfterADay) {
+  const std::string key = "5B0F2C1A-3D4E-4F60-8A7B-9C0D1E2F3A4B";
+  const auto body = wireBody(cash("T1", "80.00"));
+  const auto first = bank->handle("cashPay", body, key);
+  now = now.addingTimeInterval(24 * 3600 - 1);
+  EXPECT_EQ(bank->handle("cashPay", body, key), first);  // still remembered
+  EXPECT_EQ(salesOn("T1").saleCount, 1);
+
+  now = now.addingTimeInterval(2);
+  auto other = body;
+  other["amount"] = "90.00";
+  const auto afterADay = bank->handle("cashPay", other, key);
+  EXPECT_EQ(afterADay.status, 200);  // no longer a reuse: a new payment
+  EXPECT_EQ(jsonOf(afterADay)["status"], "Success");
+  EXPECT_EQ(salesOn("T1", "2026-12-12").saleCount, 1);
+}
+
 TEST_F(SandboxBankTest, QrPayAnswersAScannableUpiLinkAndAwaitsPayment) {
   const auto reply = bank->handle(AuthCustome::QRPay("T1", "250.00", "Lunch for two", "9876543210", "20261211T103000",
                                                      "1", "", ""));
@@ -395,6 +470,36 @@ TEST(SandboxBankStore, FileStoreKeepsItsBooksAndIsSeededOnce) {
   EXPECT_EQ(sales(*reopened, "2026-12-11").saleCount, 1);
   EXPECT_DOUBLE_EQ(sales(*reopened, "2026-12-10").saleAmount, 400.0);  // the seed went in once
   reopened.reset();
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix);
+}
+
+// The answers kept for idempotency keys hold the request as a digest: no customer's number.
+TEST(SandboxBankStore, IdempotencyRowsHoldNoMobileNumber) {
+  const auto path = std::filesystem::temp_directory_path() / "kassio-sandbox-idempotency-test.db";
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix);
+  const platform::Date now = indiaTime("2026-12-11 10:30:00");
+  auto bank = SandboxBank::open(testSeed(), path.string(), [&] { return now; });
+  ASSERT_TRUE(bank);
+  const auto link = AuthCustome::LinkPay("T1", "99.00", "Later", "9876543210", "20261211T103000", "1", "", "");
+  const auto pay = AuthCustome::addPayLaterTxn("9876543210", "T1", "10.00", "", "", "", "1", false);
+  ASSERT_EQ(jsonOf(bank->handle("LinkPay", wireBody(link), "key-1"))["status"], "Success");
+  ASSERT_EQ(jsonOf(bank->handle("addPayLaterTxn", wireBody(pay), "key-2"))["status"], "Success");
+
+  auto db = host::SqliteDatabase::open(path.string());
+  ASSERT_TRUE(db);
+  auto& rows = db->statement(
+      "SELECT key || '|' || request_digest || '|' || content_type || '|' || CAST(body AS TEXT), request_digest "
+      "FROM idempotency_keys");
+  int count = 0;
+  while (rows.step()) {
+    ++count;
+    EXPECT_EQ(rows.text(0).find("9876543210"), std::string::npos) << rows.text(0);
+    EXPECT_EQ(rows.text(1).size(), 64u);  // SHA-256 in hex
+  }
+  EXPECT_EQ(count, 2);
+  rows.reset();
+  db.reset();
+  bank.reset();
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path.string() + suffix);
 }
 

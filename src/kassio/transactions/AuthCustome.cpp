@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "kassio/transactions/AuthCustomeRequests.h"
+
 namespace kassio {
 
 namespace {
@@ -24,8 +26,6 @@ constexpr std::array caseNames{
     std::pair{AuthCustomeCase::miniStateMent, std::string_view("miniStateMent")},
     std::pair{AuthCustomeCase::paymentSalesCardVelbank, std::string_view("paymentSalesCardVelbank")},
 };
-
-AuthCustome request(AuthCustomeCase kind, std::vector<RequestArgument> args) { return {kind, std::move(args)}; }
 
 }  // namespace
 
@@ -58,93 +58,128 @@ platform::JsonValue AuthCustome::json() const {
   return value;
 }
 
-AuthCustome AuthCustome::bannerList() { return request(AuthCustomeCase::bannerList, {}); }
+AuthCustome AuthCustome::bannerList() { return authCustome<AuthCustomeCase::bannerList>({}); }
 
 AuthCustome AuthCustome::getCustomer(std::string mobileNumber, std::string terminalId) {
-  return request(AuthCustomeCase::getCustomer, {std::move(mobileNumber), std::move(terminalId)});
+  return authCustome<AuthCustomeCase::getCustomer>({.mobileNumber = std::move(mobileNumber), .terminalId = std::move(terminalId)});
 }
 
 AuthCustome AuthCustome::loyalty(std::string mobileNumber, std::string terminalId) {
-  return request(AuthCustomeCase::loyalty, {std::move(mobileNumber), std::move(terminalId)});
+  return authCustome<AuthCustomeCase::loyalty>({.mobileNumber = std::move(mobileNumber), .terminalId = std::move(terminalId)});
 }
 
 AuthCustome AuthCustome::upiCheck(std::string payerUpiId, std::string terminalId) {
-  return request(AuthCustomeCase::upiCheck, {std::move(payerUpiId), std::move(terminalId)});
+  return authCustome<AuthCustomeCase::upiCheck>({.payerUpiId = std::move(payerUpiId), .terminalId = std::move(terminalId)});
 }
 
 AuthCustome AuthCustome::QRPay(std::string terminalId, std::string amount, std::string description,
                                std::string mobileNumber, std::string timestamp, std::string flag,
                                std::string payLaterCustomerId, std::string offerRedemptionId) {
-  return request(AuthCustomeCase::QRPay,
-                 {std::move(terminalId), std::move(amount), std::move(description), std::move(mobileNumber),
-                  std::move(timestamp), std::move(flag), std::move(payLaterCustomerId), std::move(offerRedemptionId)});
+  return authCustome<AuthCustomeCase::QRPay>({.terminalId = std::move(terminalId),
+                                              .amount = std::move(amount),
+                                              .description = std::move(description),
+                                              .mobileNumber = std::move(mobileNumber),
+                                              .timestamp = std::move(timestamp),
+                                              .flag = std::move(flag),
+                                              .payLaterCustomerId = std::move(payLaterCustomerId),
+                                              .offerRedemptionId = std::move(offerRedemptionId)});
 }
 
 AuthCustome AuthCustome::LinkPay(std::string terminalId, std::string amount, std::string description,
                                  std::string mobileNumber, std::string timestamp, std::string flag,
                                  std::string payLaterCustomerId, std::string offerRedemptionId) {
-  return request(AuthCustomeCase::LinkPay,
-                 {std::move(terminalId), std::move(amount), std::move(description), std::move(mobileNumber),
-                  std::move(timestamp), std::move(flag), std::move(payLaterCustomerId), std::move(offerRedemptionId)});
+  return authCustome<AuthCustomeCase::LinkPay>({.terminalId = std::move(terminalId),
+                                                .amount = std::move(amount),
+                                                .description = std::move(description),
+                                                .mobileNumber = std::move(mobileNumber),
+                                                .timestamp = std::move(timestamp),
+                                                .flag = std::move(flag),
+                                                .payLaterCustomerId = std::move(payLaterCustomerId),
+                                                .offerRedemptionId = std::move(offerRedemptionId)});
 }
 
 AuthCustome AuthCustome::cashPay(std::string terminalId, std::string amount, std::string description,
                                  std::string timestamp, std::string payLaterCustomerId, std::string mobileNumber,
                                  std::string offerRedemptionId) {
-  return request(AuthCustomeCase::cashPay,
-                 {std::move(terminalId), std::move(amount), std::move(description), std::move(timestamp),
-                  std::move(payLaterCustomerId), std::move(mobileNumber), std::move(offerRedemptionId)});
+  return authCustome<AuthCustomeCase::cashPay>({.terminalId = std::move(terminalId),
+                                                .amount = std::move(amount),
+                                                .description = std::move(description),
+                                                .timestamp = std::move(timestamp),
+                                                .payLaterCustomerId = std::move(payLaterCustomerId),
+                                                .mobileNumber = std::move(mobileNumber),
+                                                .offerRedemptionId = std::move(offerRedemptionId)});
 }
 
 AuthCustome AuthCustome::addPayLaterTxn(std::string mobileNumber, std::string terminalId, std::string amount,
                                         std::string address, std::string name, std::string description,
                                         std::string flag, bool isNewCustomer) {
-  return request(AuthCustomeCase::addPayLaterTxn,
-                 {std::move(mobileNumber), std::move(terminalId), std::move(amount), std::move(address),
-                  std::move(name), std::move(description), std::move(flag), isNewCustomer});
+  return authCustome<AuthCustomeCase::addPayLaterTxn>({.mobileNumber = std::move(mobileNumber),
+                                                       .terminalId = std::move(terminalId),
+                                                       .amount = std::move(amount),
+                                                       .address = std::move(address),
+                                                       .name = std::move(name),
+                                                       .description = std::move(description),
+                                                       .flag = std::move(flag),
+                                                       .isNewCustomer = isNewCustomer});
 }
 
 AuthCustome AuthCustome::handleCardTxnData(std::string amount, std::string terminalId, std::string description,
                                            std::string cardData, std::string flag, std::string status,
                                            std::string reference1, std::string reference2, std::string transactionId) {
-  return request(
-      AuthCustomeCase::handleCardTxnData,
-      {std::move(amount), std::move(terminalId), std::move(description), std::move(cardData), std::move(flag),
-       std::move(status), std::move(reference1), std::move(reference2), std::move(transactionId)});
+  return authCustome<AuthCustomeCase::handleCardTxnData>({.amount = std::move(amount),
+                                                          .terminalId = std::move(terminalId),
+                                                          .description = std::move(description),
+                                                          .contactNumber = std::move(cardData),
+                                                          .flag = std::move(flag),
+                                                          .status = std::move(status),
+                                                          .reference1 = std::move(reference1),
+                                                          .reference2 = std::move(reference2),
+                                                          .transactionId = std::move(transactionId)});
 }
 
-AuthCustome AuthCustome::validateCardTxnSession() { return request(AuthCustomeCase::validateCardTxnSession, {}); }
+AuthCustome AuthCustome::validateCardTxnSession() { return authCustome<AuthCustomeCase::validateCardTxnSession>({}); }
 
 AuthCustome AuthCustome::oarCustomOfferBannerInfoV1(std::string mobileNumber, std::vector<std::string> terminalIds,
                                                     std::string amountInPaise) {
-  return request(AuthCustomeCase::oarCustomOfferBannerInfoV1,
-                 {std::move(mobileNumber), std::move(terminalIds), std::move(amountInPaise)});
+  return authCustome<AuthCustomeCase::oarCustomOfferBannerInfoV1>({.mobileNumber = std::move(mobileNumber),
+                                                                   .terminalIds = std::move(terminalIds),
+                                                                   .amountInPaise = std::move(amountInPaise)});
 }
 
 AuthCustome AuthCustome::oarAddOfferRedeem(std::string offerId, std::string terminalId, std::string customerId,
                                            std::string offerAmount, std::string payableAmount, std::string status,
                                            std::string paymentMode) {
-  return request(AuthCustomeCase::oarAddOfferRedeem,
-                 {std::move(offerId), std::move(terminalId), std::move(customerId), std::move(offerAmount),
-                  std::move(payableAmount), std::move(status), std::move(paymentMode)});
+  return authCustome<AuthCustomeCase::oarAddOfferRedeem>({.offerId = std::move(offerId),
+                                                          .terminalId = std::move(terminalId),
+                                                          .customerId = std::move(customerId),
+                                                          .offerAmount = std::move(offerAmount),
+                                                          .payableAmount = std::move(payableAmount),
+                                                          .status = std::move(status),
+                                                          .paymentMode = std::move(paymentMode)});
 }
 
 AuthCustome AuthCustome::oarOfferRedemptionData(std::string redemptionId) {
-  return request(AuthCustomeCase::oarOfferRedemptionData, {std::move(redemptionId)});
+  return authCustome<AuthCustomeCase::oarOfferRedemptionData>({.redemptionId = std::move(redemptionId)});
 }
 
 AuthCustome AuthCustome::miniStateMent(std::vector<std::string> terminalIds, std::string filterType,
                                        std::vector<std::string> transactionStates, std::string requestType,
                                        std::string count, std::string startDate, std::string endDate) {
-  return request(AuthCustomeCase::miniStateMent,
-                 {std::move(terminalIds), std::move(filterType), std::move(transactionStates), std::move(requestType),
-                  std::move(count), std::move(startDate), std::move(endDate)});
+  return authCustome<AuthCustomeCase::miniStateMent>({.terminalIds = std::move(terminalIds),
+                                                      .filterType = std::move(filterType),
+                                                      .transactionStates = std::move(transactionStates),
+                                                      .requestType = std::move(requestType),
+                                                      .count = std::move(count),
+                                                      .startDate = std::move(startDate),
+                                                      .endDate = std::move(endDate)});
 }
 
 AuthCustome AuthCustome::paymentSalesCardVelbank(std::vector<std::string> terminalIds, std::string flag,
                                                  std::string startDate, std::string endDate) {
-  return request(AuthCustomeCase::paymentSalesCardVelbank,
-                 {std::move(terminalIds), std::move(flag), std::move(startDate), std::move(endDate)});
+  return authCustome<AuthCustomeCase::paymentSalesCardVelbank>({.terminalIds = std::move(terminalIds),
+                                                                .flag = std::move(flag),
+                                                                .startDate = std::move(startDate),
+                                                                .endDate = std::move(endDate)});
 }
 
 }  // namespace kassio

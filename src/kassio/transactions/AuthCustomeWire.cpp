@@ -1,9 +1,13 @@
 #include "kassio/transactions/AuthCustomeWire.h"
 
 #include <array>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include "kassio/transactions/AuthCustomeRequests.h"
 
 namespace kassio {
 
@@ -11,61 +15,24 @@ namespace {
 
 using enum WireValueKind;
 
-// Member names follow the factories' parameter names in AuthCustome.h.
-constexpr std::array<WireMember, 2> customerMembers{{{"mobileNumber", text}, {"terminalId", text}}};
-constexpr std::array<WireMember, 2> upiCheckMembers{{{"payerUpiId", text}, {"terminalId", text}}};
-constexpr std::array<WireMember, 8> collectMembers{{{"terminalId", text},
-                                                    {"amount", text},
-                                                    {"description", text},
-                                                    {"mobileNumber", text},
-                                                    {"timestamp", text},
-                                                    {"flag", text},
-                                                    {"payLaterCustomerId", text},
-                                                    {"offerRedemptionId", text}}};
-constexpr std::array<WireMember, 7> cashPayMembers{{{"terminalId", text},
-                                                    {"amount", text},
-                                                    {"description", text},
-                                                    {"timestamp", text},
-                                                    {"payLaterCustomerId", text},
-                                                    {"mobileNumber", text},
-                                                    {"offerRedemptionId", text}}};
-constexpr std::array<WireMember, 8> payLaterMembers{{{"mobileNumber", text},
-                                                     {"terminalId", text},
-                                                     {"amount", text},
-                                                     {"address", text},
-                                                     {"name", text},
-                                                     {"description", text},
-                                                     {"flag", text},
-                                                     {"isNewCustomer", flag}}};
-// The card flow's fourth value is what the card popup hands back: the customer's number.
-constexpr std::array<WireMember, 9> cardMembers{{{"amount", text},
-                                                 {"terminalId", text},
-                                                 {"description", text},
-                                                 {"contactNumber", text},
-                                                 {"flag", text},
-                                                 {"status", text},
-                                                 {"reference1", text},
-                                                 {"reference2", text},
-                                                 {"transactionId", text}}};
-constexpr std::array<WireMember, 3> offerListMembers{
-    {{"mobileNumber", text}, {"terminalIds", textList}, {"amountInPaise", text}}};
-constexpr std::array<WireMember, 7> redeemMembers{{{"offerId", text},
-                                                   {"terminalId", text},
-                                                   {"customerId", text},
-                                                   {"offerAmount", text},
-                                                   {"payableAmount", text},
-                                                   {"status", text},
-                                                   {"paymentMode", text}}};
-constexpr std::array<WireMember, 1> redemptionMembers{{{"redemptionId", text}}};
-constexpr std::array<WireMember, 7> miniStatementMembers{{{"terminalIds", textList},
-                                                          {"filterType", text},
-                                                          {"transactionStates", textList},
-                                                          {"requestType", text},
-                                                          {"count", text},
-                                                          {"startDate", text},
-                                                          {"endDate", text}}};
-constexpr std::array<WireMember, 4> salesMembers{
-    {{"terminalIds", textList}, {"flag", text}, {"startDate", text}, {"endDate", text}}};
+template <class Value>
+constexpr WireValueKind wireKindOf() {
+  if constexpr (std::is_same_v<Value, bool>) return flag;
+  else if constexpr (std::is_same_v<Value, std::vector<std::string>>) return textList;
+  else {
+    static_assert(std::is_same_v<Value, std::string>, "request values are texts, lists of texts or a flag");
+    return text;
+  }
+}
+
+// A case's members: its request record's table (AuthCustomeRequests.h).
+template <class Record>
+constexpr auto membersOf = std::apply(
+    [](const auto&... field) {
+      return std::array<WireMember, sizeof...(field)>{
+          WireMember{field.key, wireKindOf<typename std::remove_cvref_t<decltype(field)>::Value>()}...};
+    },
+    Record::jsonFields);
 
 bool hasKind(const platform::JsonValue& value, WireValueKind kind) {
   switch (kind) {
@@ -98,24 +65,9 @@ bool fail(std::string* error, std::string reason) {
 }  // namespace
 
 std::span<const WireMember> wireMembers(AuthCustomeCase kind) {
-  switch (kind) {
-    case AuthCustomeCase::bannerList:
-    case AuthCustomeCase::validateCardTxnSession: return {};
-    case AuthCustomeCase::getCustomer:
-    case AuthCustomeCase::loyalty: return customerMembers;
-    case AuthCustomeCase::upiCheck: return upiCheckMembers;
-    case AuthCustomeCase::QRPay:
-    case AuthCustomeCase::LinkPay: return collectMembers;
-    case AuthCustomeCase::cashPay: return cashPayMembers;
-    case AuthCustomeCase::addPayLaterTxn: return payLaterMembers;
-    case AuthCustomeCase::handleCardTxnData: return cardMembers;
-    case AuthCustomeCase::oarCustomOfferBannerInfoV1: return offerListMembers;
-    case AuthCustomeCase::oarAddOfferRedeem: return redeemMembers;
-    case AuthCustomeCase::oarOfferRedemptionData: return redemptionMembers;
-    case AuthCustomeCase::miniStateMent: return miniStatementMembers;
-    case AuthCustomeCase::paymentSalesCardVelbank: return salesMembers;
-  }
-  return {};
+  return visitRequestRecord(kind, [](auto record) {
+    return std::span<const WireMember>(membersOf<typename decltype(record)::type>);
+  });
 }
 
 std::string wirePath(AuthCustomeCase kind) { return std::string(wirePathPrefix) + std::string(caseName(kind)); }
