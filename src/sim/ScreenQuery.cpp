@@ -63,8 +63,9 @@ std::shared_ptr<Screen> ScreenQuery::screenFor(ArgumentReader& command, std::str
   return screen;
 }
 
-std::shared_ptr<View> ScreenQuery::target(const Screen& screen, ArgumentReader& command, std::string& error) {
-  const std::string path = command.text("target");
+std::shared_ptr<View> ScreenQuery::target(const Screen& screen, ArgumentReader& command, std::string& error,
+                                          const char* member) {
+  const std::string path = command.text(member);
   if (command.present("in")) {
     const auto list = command.requiredText("in");
     const auto row = command.integer("row", 0);

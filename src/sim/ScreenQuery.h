@@ -27,10 +27,10 @@ class ScreenQuery {
   // of the wrong type is reported by the reader).
   std::shared_ptr<platform::Screen> screenFor(ArgumentReader& command, std::string& error) const;
 
-  // The element a command targets: an outlet path, or with "in" and "row" an element of a list
-  // row (the row itself when "target" is absent).
+  // The element a command targets: an outlet path under `member`, or with "in" and "row" an
+  // element of a list row (the row itself when the path is absent).
   static std::shared_ptr<platform::View> target(const platform::Screen& screen, ArgumentReader& command,
-                                                std::string& error);
+                                                std::string& error, const char* member = "target");
   // The target of a command on the screen it names (or the top screen).
   std::shared_ptr<platform::View> targetFor(ArgumentReader& command, std::string& error) const;
 

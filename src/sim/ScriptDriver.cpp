@@ -292,9 +292,10 @@ ScriptDriver::Outcome ScriptDriver::action(ArgumentReader& command) {
   ScreenQuery query(environment_->window());
   auto screen = query.screenFor(command, error);
   if (!screen) return {error, {}, {}};
+  // The sender is named by "sender" ("target" is taken too), hidden or not.
   std::shared_ptr<View> sender;
-  if (command.present("target")) {
-    sender = ScreenQuery::target(*screen, command, error);
+  if (const char* member = command.present("sender") ? "sender" : command.present("target") ? "target" : nullptr) {
+    sender = ScreenQuery::target(*screen, command, error, member);
     if (!sender) return {error, {}, {}};
   }
   if (!screen->performAction(*name, sender.get())) return {screen->className() + " has no action " + *name, {}, {}};

@@ -138,6 +138,7 @@ class FormScreen final : public Screen, public TextFieldDelegate {
   KASSIO_OUTLET(Button, hiddenButton);
   int changes = 0;
   std::vector<std::string> ended;
+  std::vector<std::string> senders;  // of "recordSender:", "-" for none
 
   bool shouldChangeCharacters(TextField& field, Utf16Range range, const std::string& replacement) override {
     if (replacement.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -155,6 +156,7 @@ class FormScreen final : public Screen, public TextFieldDelegate {
     }
     add(actionButton).enabled = false;
     add(hiddenButton).hidden = true;
+    registerAction("recordSender:", [this](View* sender) { senders.push_back(sender ? sender->name : "-"); });
   }
 };
 
@@ -197,6 +199,15 @@ TEST_F(DriverWithFormTest, TapsAPersonCouldNotMakeAreRefused) {
   EXPECT_EQ(run(R"({"do":"type","target":"actionButton","text":"1"})")["error"], "actionButton is not a text field");
   EXPECT_EQ(run(R"({"do":"action","name":"noSuchAction:"})")["ok"], false);
   EXPECT_FALSE(driver.succeeded());
+}
+
+TEST_F(DriverWithFormTest, AnActionCarriesTheSenderItNames) {
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":"hiddenButton"})")["ok"], true);
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:"})")["ok"], true);
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":"noSuchButton"})")["error"],
+            "no element noSuchButton on FormScreen");
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":3})")["error"], "action: sender must be a text");
+  EXPECT_EQ(form->senders, (std::vector<std::string>{"hiddenButton", "-"}));
 }
 
 TEST_F(DriverWithFormTest, DumpListsOutletsAndVisibleTexts) {
