@@ -5,12 +5,16 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
+
+#include <CLI/CLI.hpp>
 
 #include "kassio/platform/json/JsonValue.h"
 #include "sandbox/SandboxBank.h"
@@ -18,37 +22,54 @@
 
 namespace {
 
-int usage(const std::string& problem) {
-  std::cerr << "kassio-sandbox: " << problem << "\n"
-            << "usage: kassio-sandbox --fixture FILE [--db FILE] [--port N] [--token TOKEN]\n"
-            << "  --db     SQLite store of the bank's books (default: in memory, gone on exit)\n"
-            << "  --port   port on 127.0.0.1, 0 for any free one (default 8080)\n"
-            << "  --token  bearer token every request must carry (default: none)\n";
-  return 2;
+// A port written in decimal digits only: no sign, base prefix or trailing text.
+std::optional<int> portNumber(const std::string& text) {
+  int port = -1;
+  const auto* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, port);
+  if (text.empty() || text.front() == '-' || error != std::errc() || stop != end || port > 65535) return std::nullopt;
+  return port;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  CLI::App app("Serves the sandbox bank over HTTP on 127.0.0.1.", "kassio-sandbox");
+  app.set_version_flag("--version", "kassio-sandbox " KASSIO_VERSION);
   std::map<std::string, std::string> options{{"--db", ":memory:"}, {"--port", "8080"}, {"--token", ""}};
-  for (int i = 1; i < argc; i += 2) {
-    const std::string name = argv[i];
-    if (name != "--fixture" && !options.count(name)) return usage("unknown option " + name);
-    if (i + 1 >= argc) return usage(name + " needs a value");
-    options[name] = argv[i + 1];
-  }
-  if (!options.count("--fixture")) return usage("--fixture is required");
-  int port = -1;
+  app.add_option("--fixture", options["--fixture"], "Merchant fixture whose \"bank\" seeds the books")
+      ->required()
+      ->type_name("FILE");
+  app.add_option("--db", options["--db"], "SQLite store of the bank's books (default: in memory, gone on exit)")
+      ->type_name("FILE");
+  app.add_option("--port", options["--port"], "Port on 127.0.0.1, 0 for any free one (default 8080)")
+      ->check(CLI::Validator(
+          [](std::string& text) { return portNumber(text) ? std::string{} : "must be a port number, 0 to 65535"; },
+          ""))
+      ->type_name("N");
+  app.add_option("--token", options["--token"], "Bearer token every request must carry (default: none)")
+      ->type_name("TOKEN");
   try {
-    port = std::stoi(options["--port"]);
-  } catch (const std::exception&) {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForAllHelp& help) {
+    return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
+  } catch (const CLI::ParseError& error) {
+    std::cerr << "kassio-sandbox: " << error.what() << "\nRun kassio-sandbox --help for the options.\n";
+    return 2;
   }
-  if (port < 0 || port > 65535) return usage("--port must be a port number");
+  const int port = *portNumber(options["--port"]);
 
   std::ifstream file(options["--fixture"], std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   const auto fixture = file ? kassio::platform::parseJson(text) : std::nullopt;
-  if (!fixture || !fixture->is_object()) return usage(options["--fixture"] + " is not a readable JSON object");
+  if (!fixture || !fixture->is_object()) {
+    std::cerr << "kassio-sandbox: " << options["--fixture"] << " is not a readable JSON object\n";
+    return 2;
+  }
 
   std::string error;
   const auto seed = fixture->contains("bank") ? fixture->at("bank") : kassio::platform::JsonValue();

@@ -19,13 +19,17 @@ struct ArgumentWording {
   bool namesFunction = true;
 };
 
-// Reads the named arguments of a `manager` or `fn` command, remembering the first problem.
+// Reads the named arguments of a `manager` or `fn` command, or the members of a driver command,
+// remembering the first problem: a member of the wrong JSON type or out of range is reported,
+// never thrown or narrowed.
 class ArgumentReader {
  public:
   using Json = nlohmann::ordered_json;
 
   using Wording = ArgumentWording;
   static constexpr Wording driverWording{"argument ", " must be "};
+  // The members of a driver command: "<member> must be <what>".
+  static constexpr Wording memberWording{"", " must be ", false};
 
   explicit ArgumentReader(const Json& args, Wording wording = driverWording)
       : args_(args.is_object() ? args : Json::object()),
@@ -43,8 +47,20 @@ class ArgumentReader {
   std::optional<std::string> optionalText(const char* label);
   // A text that must be given.
   std::optional<std::string> requiredText(const char* label);
-  std::int64_t integer(const char* label);
+  // An integer that must be given, within [min, max].
+  std::int64_t integer(const char* label, std::int64_t min = INT64_MIN, std::int64_t max = INT64_MAX);
+  // An integer within [min, max]; a missing one is none.
+  std::optional<std::int64_t> optionalInteger(const char* label, std::int64_t min = INT64_MIN,
+                                              std::int64_t max = INT64_MAX);
+  // A finite number that must be given.
+  std::optional<double> number(const char* label);
   bool boolean(const char* label, bool fallback = false);
+  // A switch of a driver command: missing is the fallback, anything but true or false (null
+  // included) a problem.
+  bool flag(const char* label, bool fallback);
+  bool present(const char* label) const { return args_.contains(label); }
+  // The whole object read (a command's members).
+  const Json& all() const { return args_; }
   // A date written "yyyy-MM-dd HH:mm:ss" in the device's time zone, as scripts write dates.
   std::optional<platform::Date> date(const char* label);
   static std::string scriptDate(platform::Date date);

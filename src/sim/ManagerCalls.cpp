@@ -47,11 +47,11 @@ const FunctionTable& operations() {
     rows.add("getSelctionHirekey", [](ArgumentReader& args) -> Json {
       auto tid = args.text("tidName");
       auto mode = args.integer("paymentMode");
-      return args.ok() ? Json(KassioManager::getSelctionHirekey(tid, static_cast<int>(mode))) : Json(nullptr);
+      return args.ok() ? Json(KassioManager::getSelctionHirekey(tid, mode)) : Json(nullptr);
     });
     rows.add("getSelctionOutletHirekey", [](ArgumentReader& args) -> Json {
       auto mode = args.integer("value");
-      return args.ok() ? Json(KassioManager::getSelctionOutletHirekey(static_cast<int>(mode))) : Json(nullptr);
+      return args.ok() ? Json(KassioManager::getSelctionOutletHirekey(mode)) : Json(nullptr);
     });
     rows.add("checkHeighestRole", [](ArgumentReader&) -> Json {
       KassioManager::checkHeighestRole();

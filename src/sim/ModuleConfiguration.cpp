@@ -17,6 +17,9 @@ template <class T>
 std::optional<T> decodeValue(const nlohmann::ordered_json& value) {
   if constexpr (std::is_same_v<T, std::string>) {
     return value.is_string() ? std::optional<std::string>(value.get<std::string>()) : std::nullopt;
+  } else if constexpr (std::is_enum_v<T>) {
+    // An enumeration is written by its case name, itself a JSON text.
+    return platform::decodeJson<T>(value);
   } else {
     return value.is_string() ? platform::decodeJson<T>(value.get<std::string>()) : platform::decodeJson<T>(value);
   }
@@ -50,7 +53,7 @@ std::string configureLinks(const nlohmann::ordered_json& fixture) {
 
 }  // namespace
 
-std::string ModuleConfiguration::apply(const Json& start, const Json& fixture, const Services& services) {
+std::string ModuleConfiguration::apply(const Switches& switches, const Json& fixture, const Services& services) {
   std::optional<MainFilterData> filterData;
   std::optional<calendarFilterType> calendarType;
   std::optional<DateRange> dateRange;
@@ -70,10 +73,9 @@ std::string ModuleConfiguration::apply(const Json& start, const Json& fixture, c
   }
   if (auto error = configureLinks(fixture); !error.empty()) return error;
 
-  if (start.value("theme", true))
-    KassioManager::set(platform::AppColors{}, platform::AppFont{},
-                       start.value("netlane", true) ? services.netlane : nullptr);
-  if (start.value("authbase", true)) {
+  if (switches.theme)
+    KassioManager::set(platform::AppColors{}, platform::AppFont{}, switches.netlane ? services.netlane : nullptr);
+  if (switches.authbase) {
     if (filterData) {
       KassioManager::set(services.authbase, *filterData, calendarType.value_or(calendarFilterType::none), {}, {},
                          dateRange.value_or(DateRange{}), nullptr, locationSegment.value_or(Segments{}));

@@ -20,9 +20,16 @@ class ModuleConfiguration {
     std::shared_ptr<NetlaneManager> netlane;
   };
 
-  // `start` is the start command (its switches `theme`, `netlane`, `authbase`); `fixture` the
-  // merged merchant fixture. An error text when a fixture value does not decode.
-  static std::string apply(const Json& start, const Json& fixture, const Services& services);
+  // The start command's switches: which of the host's set-up calls are made.
+  struct Switches {
+    bool theme = true;
+    bool netlane = true;
+    bool authbase = true;
+  };
+
+  // `fixture` is the merged merchant fixture. An error text when a fixture value does not
+  // decode; the module is then left untouched.
+  static std::string apply(const Switches& switches, const Json& fixture, const Services& services);
 };
 
 }  // namespace kassio::sim

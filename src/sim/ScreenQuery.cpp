@@ -50,14 +50,12 @@ std::shared_ptr<Screen> ScreenQuery::shownScreen(const std::string& className) c
   return nullptr;
 }
 
-std::shared_ptr<Screen> ScreenQuery::screenFor(const Json& command, std::string& error) const {
-  if (auto name = command.find("screen"); name != command.end()) {
-    if (!name->is_string()) {
-      error = "screen must be a class name";
-      return nullptr;
-    }
-    auto screen = shownScreen(name->get<std::string>());
-    if (!screen) error = "no shown screen of class " + name->get<std::string>();
+std::shared_ptr<Screen> ScreenQuery::screenFor(ArgumentReader& command, std::string& error) const {
+  if (command.present("screen")) {
+    auto name = command.requiredText("screen");
+    if (!name) return nullptr;
+    auto screen = shownScreen(*name);
+    if (!screen) error = "no shown screen of class " + *name;
     return screen;
   }
   auto screen = topScreen();
@@ -65,17 +63,20 @@ std::shared_ptr<Screen> ScreenQuery::screenFor(const Json& command, std::string&
   return screen;
 }
 
-std::shared_ptr<View> ScreenQuery::target(const Screen& screen, const Json& command, std::string& error) {
-  std::string path = command.value("target", "");
-  if (auto list = command.find("in"); list != command.end()) {
-    auto listView = std::dynamic_pointer_cast<ListView>(screen.element(list->is_string() ? list->get<std::string>() : ""));
+std::shared_ptr<View> ScreenQuery::target(const Screen& screen, ArgumentReader& command, std::string& error,
+                                          const char* member) {
+  const std::string path = command.text(member);
+  if (command.present("in")) {
+    const auto list = command.requiredText("in");
+    const auto row = command.integer("row", 0);
+    if (!command.ok()) return nullptr;
+    auto listView = std::dynamic_pointer_cast<ListView>(screen.element(*list));
     if (!listView) {
-      error = "no list " + list->dump();
+      error = "no list " + *list;
       return nullptr;
     }
-    auto row = command.value("row", -1);
-    if (row < 0 || static_cast<std::size_t>(row) >= listView->rows().size()) {
-      error = "no row " + std::to_string(row) + " in " + list->get<std::string>();
+    if (static_cast<std::uint64_t>(row) >= listView->rows().size()) {
+      error = "no row " + std::to_string(row) + " in " + *list;
       return nullptr;
     }
     auto cell = listView->rows()[static_cast<std::size_t>(row)];
@@ -86,6 +87,7 @@ std::shared_ptr<View> ScreenQuery::target(const Screen& screen, const Json& comm
     if (!found) error = "no element " + path + " in row " + std::to_string(row);
     return found;
   }
+  if (!command.ok()) return nullptr;
   if (path.empty()) {
     error = "target missing";
     return nullptr;
@@ -95,7 +97,7 @@ std::shared_ptr<View> ScreenQuery::target(const Screen& screen, const Json& comm
   return found;
 }
 
-std::shared_ptr<View> ScreenQuery::targetFor(const Json& command, std::string& error) const {
+std::shared_ptr<View> ScreenQuery::targetFor(ArgumentReader& command, std::string& error) const {
   auto screen = screenFor(command, error);
   return screen ? target(*screen, command, error) : nullptr;
 }

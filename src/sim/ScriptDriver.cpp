@@ -29,11 +29,8 @@ using namespace platform;
 
 namespace {
 
-std::optional<std::string> optionalText(const nlohmann::ordered_json& command, const char* key) {
-  auto found = command.find(key);
-  if (found == command.end() || !found->is_string()) return std::nullopt;
-  return found->get<std::string>();
-}
+// A file name the operating system can take as it stands: a NUL would cut it short.
+bool isFileName(const std::string& path) { return !path.empty() && path.find('\0') == std::string::npos; }
 
 // Why a person could not tap the element, or empty when they could.
 std::string refusalToTouch(const View& view) {
@@ -108,11 +105,23 @@ ScriptDriver::Json ScriptDriver::run(const Json& command, int line) {
   if (found == commands().end()) return malformed("unknown command \"" + name + "\"", line);
 
   currentLine_ = line;
+  ArgumentReader members(command, ArgumentReader::memberWording);
+  const bool wasStarted = environment_ != nullptr;
   Outcome outcome;
-  if (name != "start") outcome.error = ensureStarted();
-  if (outcome.error.empty()) outcome = (this->*found->second)(command);
-  // Whatever the command set going that is due now runs before the next command.
-  if (environment_) environment_->runLoop().runDue();
+  // No command ends the run: whatever escapes one is that line's error.
+  try {
+    if (name != "start") outcome.error = ensureStarted();
+    if (outcome.error.empty()) outcome = (this->*found->second)(members);
+    if (!members.ok()) outcome = {name + ": " + members.error(), {}, {}};
+    // Whatever the command set going that is due now runs before the next command.
+    if (environment_) environment_->runLoop().runDue();
+  } catch (const std::exception& failure) {
+    outcome = {name + " failed: " + failure.what(), {}, {}};
+  } catch (...) {
+    outcome = {name + " failed", {}, {}};
+  }
+  // A start cut short leaves nothing behind (the notification log is its last step).
+  if (!wasStarted && environment_ && !logToken_) abandonStart();
 
   if (!outcome.error.empty()) {
     Json result = malformed(outcome.error, line);
@@ -129,11 +138,15 @@ ScriptDriver::Json ScriptDriver::run(const Json& command, int line) {
 
 std::string ScriptDriver::ensureStarted() {
   if (environment_) return {};
-  return start(Json::object()).error;
+  ArgumentReader defaults(Json::object(), ArgumentReader::memberWording);
+  return start(defaults).error;
 }
 
-ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::start(ArgumentReader& command) {
   if (environment_) return {"start comes once, before every other command", {}, {}};
+  const ModuleConfiguration::Switches switches{command.flag("theme", true), command.flag("netlane", true),
+                                               command.flag("authbase", true)};
+  if (!command.ok()) return {};
   std::string error;
   auto fixture = loadFixture(command, error);
   if (!fixture) return {error, {}, {}};
@@ -147,11 +160,16 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   // Unscripted requests and terminal authorisations are answered by the sandbox bank, in-process.
   std::shared_ptr<sandbox::SandboxBank> bank = sandbox::SandboxBank::open(fixture_.value("bank", Json()), ":memory:",
                                          sandbox::SandboxBank::runLoopClock(), &error);
-  if (!bank) return {"start: the sandbox bank cannot open: " + error, {}, {}};
+  if (!bank) {
+    abandonStart();
+    return {"start: the sandbox bank cannot open: " + error, {}, {}};
+  }
   sandbox::attach(*netlane_, bank);
   authbase_->setFallback([bank](const std::string& tid) { return bank->authMPosData(tid); });
-  if (auto failure = ModuleConfiguration::apply(command, fixture_, {authbase_, netlane_}); !failure.empty())
+  if (auto failure = ModuleConfiguration::apply(switches, fixture_, {authbase_, netlane_}); !failure.empty()) {
+    abandonStart();
     return {failure, {}, {}};
+  }
   logToken_ = environment_->notifications().addObserver("", [this](const Notification& note) {
     if (hostPosting_) return;
     Json userInfo = Json::object();
@@ -161,33 +179,42 @@ ScriptDriver::Outcome ScriptDriver::start(const Json& command) {
   return {};
 }
 
-std::optional<ScriptDriver::Json> ScriptDriver::loadFixture(const Json& command, std::string& error) {
+void ScriptDriver::abandonStart() {
+  // The host's destructor puts back the platform and the module state it found.
+  netlane_.reset();
+  authbase_.reset();
+  environment_.reset();
+  fixture_ = Json::object();
+}
+
+std::optional<ScriptDriver::Json> ScriptDriver::loadFixture(ArgumentReader& command, std::string& error) {
   static const std::set<std::string> settingKeys{"do", "fixture", "theme", "netlane", "authbase",
                                                  "now", "tz", "language", "seed"};
   Json fixture = Json::object();
-  if (auto path = command.find("fixture"); path != command.end() && !path->is_null()) {
-    if (!path->is_string()) {
+  if (auto path = command.optionalText("fixture")) {
+    if (!isFileName(*path)) {
       error = "start: fixture must be a file name";
       return std::nullopt;
     }
-    std::ifstream file(path->get<std::string>(), std::ios::binary);
+    std::ifstream file(*path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     auto parsed = file ? parseJson(text) : std::nullopt;
     if (!parsed || !parsed->is_object()) {
-      error = "start: fixture " + path->get<std::string>() + " is not a readable JSON object";
+      error = "start: fixture " + *path + " is not a readable JSON object";
       return std::nullopt;
     }
     fixture = std::move(*parsed);
   }
+  if (!command.ok()) return std::nullopt;
   // Keys given inline override the file's.
-  for (const auto& [key, value] : command.items())
+  for (const auto& [key, value] : command.all().items())
     if (!settingKeys.count(key)) fixture[key] = value;
   return fixture;
 }
 
-ScriptDriver::Outcome ScriptDriver::expect(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::expect(ArgumentReader& command) {
   std::string error;
-  auto expectation = JsonExpectation::fromCommand(command, error);
+  auto expectation = JsonExpectation::fromCommand(command.all(), error);
   if (!expectation) return {error, {}, {}};
   if (!lastData_) return {"expect: no command has returned data yet", {}, {}};
   Json actual;
@@ -195,26 +222,26 @@ ScriptDriver::Outcome ScriptDriver::expect(const Json& command) {
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::wait(const Json& command) {
-  auto seconds = command.find("seconds");
-  if (seconds == command.end() || !seconds->is_number() || !std::isfinite(seconds->get<double>()) ||
-      seconds->get<double>() < 0)
-    return {"wait: seconds must be a number of seconds, not negative", {}, {}};
-  environment_->runLoop().advance(seconds->get<double>());
+ScriptDriver::Outcome ScriptDriver::wait(ArgumentReader& command) {
+  auto seconds = command.number("seconds");
+  if (!seconds) return {};
+  if (*seconds < 0) return {"wait: seconds must be a number of seconds, not negative", {}, {}};
+  environment_->runLoop().advance(*seconds);
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::tap(ArgumentReader& command) {
   std::string error;
   auto element = ScreenQuery(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   if (auto refusal = refusalToTouch(*element); !refusal.empty())
-    return {command.value("target", "row") + " " + refusal, {}, {}};
+    return {command.text("target", "row") + " " + refusal, {}, {}};
 
-  if (auto* list = dynamic_cast<ListView*>(element.get()); list && command.contains("row") && !command.contains("in")) {
-    auto row = command["row"];
-    if (!row.is_number_integer() || row.get<int>() < 0 || !list->selectRow(row.get<std::size_t>()))
-      return {"no row " + row.dump() + " to select in " + list->name, {}, {}};
+  if (auto* list = dynamic_cast<ListView*>(element.get()); list && command.present("row") && !command.present("in")) {
+    auto row = command.integer("row", 0);
+    if (!command.ok()) return {};
+    if (!list->selectRow(static_cast<std::size_t>(row)))
+      return {"no row " + std::to_string(row) + " to select in " + list->name, {}, {}};
     return {};
   }
   element->tap();
@@ -222,27 +249,27 @@ ScriptDriver::Outcome ScriptDriver::tap(const Json& command) {
 }
 
 ScriptDriver::Outcome ScriptDriver::withTargetField(
-    const Json& command, const std::function<Outcome(const std::shared_ptr<TextField>&)>& body) {
+    ArgumentReader& command, const std::function<Outcome(const std::shared_ptr<TextField>&)>& body) {
   std::string error;
   auto element = ScreenQuery(environment_->window()).targetFor(command, error);
   if (!element) return {error, {}, {}};
   auto field = std::dynamic_pointer_cast<TextField>(element);
-  if (!field) return {command.value("target", "") + " is not a text field", {}, {}};
+  if (!field) return {command.text("target") + " is not a text field", {}, {}};
   return body(field);
 }
 
-ScriptDriver::Outcome ScriptDriver::type(const Json& command) {
-  auto text = command.find("text");
-  if (text == command.end() || !text->is_string()) return {"type: text must be a text", {}, {}};
+ScriptDriver::Outcome ScriptDriver::type(ArgumentReader& command) {
+  auto text = command.requiredText("text");
+  if (!text) return {};
   return withTargetField(command, [&](const std::shared_ptr<TextField>& field) -> Outcome {
     if (auto refusal = refusalToTouch(*field); !refusal.empty()) return {field->name + " " + refusal, {}, {}};
     if (!field->becomeFirstResponder()) return {field->name + " does not begin editing", {}, {}};
-    for (const auto& character : characters(text->get<std::string>())) field->offerAppend(character);
+    for (const auto& character : characters(*text)) field->offerAppend(character);
     return {};
   });
 }
 
-ScriptDriver::Outcome ScriptDriver::clear(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::clear(ArgumentReader& command) {
   return withTargetField(command, [&](const std::shared_ptr<TextField>& field) -> Outcome {
     if (auto refusal = refusalToTouch(*field); !refusal.empty()) return {field->name + " " + refusal, {}, {}};
     if (!field->becomeFirstResponder()) return {field->name + " does not begin editing", {}, {}};
@@ -251,51 +278,52 @@ ScriptDriver::Outcome ScriptDriver::clear(const Json& command) {
   });
 }
 
-ScriptDriver::Outcome ScriptDriver::endEditing(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::endEditing(ArgumentReader& command) {
   return withTargetField(command, [&](const std::shared_ptr<TextField>& field) -> Outcome {
     field->resignFirstResponder();
     return {};
   });
 }
 
-ScriptDriver::Outcome ScriptDriver::action(const Json& command) {
-  auto name = optionalText(command, "name");
-  if (!name) return {"action: name must be a selector name", {}, {}};
+ScriptDriver::Outcome ScriptDriver::action(ArgumentReader& command) {
+  auto name = command.requiredText("name");
+  if (!name) return {};
   std::string error;
   ScreenQuery query(environment_->window());
   auto screen = query.screenFor(command, error);
   if (!screen) return {error, {}, {}};
+  // The sender is named by "sender" ("target" is taken too), hidden or not.
   std::shared_ptr<View> sender;
-  if (command.contains("target")) {
-    sender = ScreenQuery::target(*screen, command, error);
+  if (const char* member = command.present("sender") ? "sender" : command.present("target") ? "target" : nullptr) {
+    sender = ScreenQuery::target(*screen, command, error, member);
     if (!sender) return {error, {}, {}};
   }
   if (!screen->performAction(*name, sender.get())) return {screen->className() + " has no action " + *name, {}, {}};
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::swipe(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::swipe(ArgumentReader& command) {
   std::string error;
   auto list = std::dynamic_pointer_cast<ListView>(ScreenQuery(environment_->window()).targetFor(command, error));
+  if (!command.ok()) return {};
   if (!list) return {error.empty() ? "swipe: the target is not a list" : error, {}, {}};
-  auto page = command.find("page");
-  if (page == command.end() || !page->is_number_integer() || page->get<int>() < 0)
-    return {"swipe: page must be a page number", {}, {}};
+  auto page = command.integer("page", 0, INT32_MAX);
+  if (!command.ok()) return {};
   if (auto refusal = refusalToTouch(*list); !refusal.empty()) return {list->name + " " + refusal, {}, {}};
-  list->scrollToPage(page->get<int>());
+  list->scrollToPage(static_cast<int>(page));
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::alertAction(const Json& command) {
-  auto title = optionalText(command, "title");
-  if (!title) return {"alertAction: title must be a text", {}, {}};
+ScriptDriver::Outcome ScriptDriver::alertAction(ArgumentReader& command) {
+  auto title = command.requiredText("title");
+  if (!title) return {};
   auto alert = std::dynamic_pointer_cast<AlertController>(environment_->window().topMostScreen());
   if (!alert) return {"no platform alert is shown", {}, {}};
   if (!alert->tapAction(*title)) return {"the alert has no action \"" + *title + "\"", {}, {}};
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::dump(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::dump(ArgumentReader& command) {
   std::string error;
   ScreenQuery query(environment_->window());
   auto screen = query.screenFor(command, error);
@@ -303,35 +331,34 @@ ScriptDriver::Outcome ScriptDriver::dump(const Json& command) {
   return {{}, ScreenQuery::dump(*screen), {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::nav(const Json&) {
+ScriptDriver::Outcome ScriptDriver::nav(ArgumentReader&) {
   ScreenQuery query(environment_->window());
   return {{}, query.navigation(environment_->hostStack()), {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::alert(const Json&) {
+ScriptDriver::Outcome ScriptDriver::alert(ArgumentReader&) {
   ScreenQuery query(environment_->window());
   return {{}, query.alert(), {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::showAlert(const Json& command) {
-  auto warning = command.find("warning");
-  if (warning != command.end() && !warning->is_boolean()) return {"showAlert: warning must be true or false", {}, {}};
-  for (const char* key : {"title", "description"})
-    if (command.contains(key) && !command[key].is_string() && !command[key].is_null())
-      return {std::string("showAlert: ") + key + " must be a text or null", {}, {}};
+ScriptDriver::Outcome ScriptDriver::showAlert(ArgumentReader& command) {
+  const bool warning = command.flag("warning", false);
+  auto title = command.optionalText("title");
+  auto description = command.optionalText("description");
   // The host's close action: another driver command, run once the dialog has been closed (a
   // failure counts against the script like any other).
   std::function<void()> closeAction;
-  if (auto then = command.find("closeAction"); then != command.end()) {
-    if (!then->is_object()) return {"showAlert: closeAction must be a command", {}, {}};
-    closeAction = [this, then = *then, line = currentLine_] { run(then, line); };
+  if (command.present("closeAction")) {
+    const Json& then = command.raw("closeAction");
+    if (!then.is_object()) command.mismatch("closeAction", "a command");
+    closeAction = [this, then, line = currentLine_] { run(then, line); };
   }
-  kassio::showAlert(optionalText(command, "title"), optionalText(command, "description"),
-                    warning != command.end() && warning->get<bool>(), nullptr, std::move(closeAction));
+  if (!command.ok()) return {};
+  kassio::showAlert(title, description, warning, nullptr, std::move(closeAction));
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::defaults(const Json&) {
+ScriptDriver::Outcome ScriptDriver::defaults(ArgumentReader&) {
   Json all = Json::object();
   auto& store = environment_->defaults();
   for (const auto& key : store.keys()) {
@@ -342,22 +369,26 @@ ScriptDriver::Outcome ScriptDriver::defaults(const Json&) {
   return {{}, all, {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::setDefault(const Json& command) {
-  auto key = optionalText(command, "key");
-  if (!key || key->empty()) return {"setDefault: key must be a text", {}, {}};
-  auto value = command.find("value");
+ScriptDriver::Outcome ScriptDriver::setDefault(ArgumentReader& command) {
+  auto key = command.requiredText("key");
+  if (!key) return {};
+  if (key->empty()) return {"setDefault: key must not be empty", {}, {}};
+  const Json& value = command.raw("value");
   auto& store = environment_->defaults();
-  if (value == command.end() || value->is_null()) {
+  if (value.is_null()) {
     store.remove(*key);
-  } else if (value->is_boolean()) {
-    store.set(*key, value->get<bool>());
-  } else if (value->is_number_integer()) {
-    store.set(*key, value->get<std::int64_t>());
-  } else if (value->is_string()) {
-    store.set(*key, value->get<std::string>());
-  } else if (value->is_object()) {
+  } else if (value.is_boolean()) {
+    store.set(*key, value.get<bool>());
+  } else if (value.is_number_integer()) {
+    // The store keeps 64-bit signed integers; a larger one is refused rather than wrapped.
+    auto number = command.optionalInteger("value");
+    if (!number) return {};
+    store.set(*key, *number);
+  } else if (value.is_string()) {
+    store.set(*key, value.get<std::string>());
+  } else if (value.is_object()) {
     UserDefaults::StringMap map;
-    for (const auto& [name, item] : value->items()) {
+    for (const auto& [name, item] : value.items()) {
       if (!item.is_string()) return {"setDefault: a map holds texts only", {}, {}};
       map[name] = item.get<std::string>();
     }
@@ -369,74 +400,80 @@ ScriptDriver::Outcome ScriptDriver::setDefault(const Json& command) {
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::notifications(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::notifications(ArgumentReader& command) {
+  const bool clear = command.flag("clear", false);
+  if (!command.ok()) return {};
   Json log = posted_;
-  if (command.value("clear", false)) posted_ = Json::array();
+  if (clear) posted_ = Json::array();
   return {{}, log, {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::post(const Json& command) {
-  auto name = optionalText(command, "name");
-  if (!name || name->empty()) return {"post: name must be a text", {}, {}};
-  auto userInfo = command.find("userInfo");
-  if (userInfo != command.end() && !userInfo->is_object() && !userInfo->is_null())
-    return {"post: userInfo must be an object", {}, {}};
+ScriptDriver::Outcome ScriptDriver::post(ArgumentReader& command) {
+  auto name = command.requiredText("name");
+  if (!name) return {};
+  if (name->empty()) return {"post: name must not be empty", {}, {}};
+  const Json& userInfo = command.raw("userInfo");
+  if (!userInfo.is_object() && !userInfo.is_null()) command.mismatch("userInfo", "an object");
+  if (!command.ok()) return {};
   hostPosting_ = true;
-  environment_->notifications().post(*name, anyFromJson(command.value("object", Json(nullptr))),
-                                     userInfo != command.end() ? anyMapFromJson(*userInfo)
-                                                               : std::map<std::string, std::any>{});
+  environment_->notifications().post(*name, anyFromJson(command.raw("object")), anyMapFromJson(userInfo));
   hostPosting_ = false;
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::manager(const Json& command) {
-  auto method = optionalText(command, "method");
-  if (!method) return {"manager: method must be an operation name", {}, {}};
+ScriptDriver::Outcome ScriptDriver::manager(ArgumentReader& command) {
+  auto method = command.requiredText("method");
+  if (!method) return {};
   std::string error;
-  auto result = ManagerCalls::call(*method, command.value("args", Json::object()), error);
+  auto result = ManagerCalls::call(*method, command.present("args") ? command.raw("args") : Json::object(), error);
   if (!result) return {error, {}, {}};
   return {{}, *result, {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::fn(const Json& command) {
-  auto name = optionalText(command, "name");
-  if (!name) return {"fn: name must be a function name", {}, {}};
+ScriptDriver::Outcome ScriptDriver::fn(ArgumentReader& command) {
+  auto name = command.requiredText("name");
+  if (!name) return {};
   std::string error;
-  auto result = FunctionCalls::call(*name, command.value("args", Json::object()), error);
+  auto result = FunctionCalls::call(*name, command.present("args") ? command.raw("args") : Json::object(), error);
   if (!result) return {error, {}, {}};
   return {{}, *result, {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::state(const Json&) { return {{}, ModuleStateDump::current(), {}}; }
+ScriptDriver::Outcome ScriptDriver::state(ArgumentReader&) { return {{}, ModuleStateDump::current(), {}}; }
 
-ScriptDriver::Outcome ScriptDriver::auth(const Json& command) {
-  auto reply = command.find("reply");
-  if (reply == command.end()) return {"auth: reply must be the AuthMPosData fields or null", {}, {}};
-  if (reply->is_null()) {
+ScriptDriver::Outcome ScriptDriver::auth(ArgumentReader& command) {
+  const Json& reply = command.raw("reply");
+  if (!command.present("reply") || (!reply.is_null() && !reply.is_object()))
+    return {"auth: reply must be the AuthMPosData fields or null", {}, {}};
+  if (reply.is_null()) {
     authbase_->queueReply(std::nullopt);
     return {};
   }
-  if (!reply->is_object()) return {"auth: reply must be the AuthMPosData fields or null", {}, {}};
   // Fields the reply leaves out read as false or empty.
   Json fields = encodeJsonValue(AuthMPosData{});
-  for (const auto& [key, value] : reply->items()) fields[key] = value;
+  for (const auto& [key, value] : reply.items()) fields[key] = value;
   auto data = decodeJson<AuthMPosData>(fields);
   if (!data) return {"auth: reply does not decode as AuthMPosData", {}, {}};
   authbase_->queueReply(std::move(*data));
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::reply(const Json& command) {
-  auto name = optionalText(command, "case");
-  auto kind = name ? authCustomeCaseNamed(*name) : std::nullopt;
+ScriptDriver::Outcome ScriptDriver::reply(ArgumentReader& command) {
+  auto name = command.requiredText("case");
+  if (!name) return {};
+  auto kind = authCustomeCaseNamed(*name);
   if (!kind) return {"reply: case must be a request case name", {}, {}};
-  if (command.value("fail", false)) {
+  const bool fail = command.flag("fail", false);
+  auto body = command.optionalText("body");
+  auto encoded = command.optionalText("bodyBase64");
+  if (!command.ok()) return {};
+  if (fail) {
     netlane_->replyFailure(*kind);
-  } else if (auto json = command.find("json"); json != command.end()) {
-    netlane_->replyJson(*kind, *json);
-  } else if (auto body = optionalText(command, "body")) {
+  } else if (command.present("json")) {
+    netlane_->replyJson(*kind, command.raw("json"));
+  } else if (body) {
     netlane_->replyBody(*kind, NetlaneManager::Body(body->begin(), body->end()));
-  } else if (auto encoded = optionalText(command, "bodyBase64")) {
+  } else if (encoded) {
     auto bytes = base64Decode(*encoded);
     if (!bytes) return {"reply: bodyBase64 is not Base64", {}, {}};
     netlane_->replyBody(*kind, std::move(*bytes));
@@ -446,18 +483,21 @@ ScriptDriver::Outcome ScriptDriver::reply(const Json& command) {
   return {};
 }
 
-ScriptDriver::Outcome ScriptDriver::requests(const Json& command) {
+ScriptDriver::Outcome ScriptDriver::requests(ArgumentReader& command) {
+  const bool clear = command.flag("clear", false);
+  if (!command.ok()) return {};
   Json log = netlane_->requestsJson();
-  if (command.value("clear", false)) netlane_->clearRequests();
+  if (clear) netlane_->clearRequests();
   return {{}, log, {}};
 }
 
-ScriptDriver::Outcome ScriptDriver::shot(const Json& command) { return render(command, true); }
-ScriptDriver::Outcome ScriptDriver::html(const Json& command) { return render(command, false); }
+ScriptDriver::Outcome ScriptDriver::shot(ArgumentReader& command) { return render(command, true); }
+ScriptDriver::Outcome ScriptDriver::html(ArgumentReader& command) { return render(command, false); }
 
-ScriptDriver::Outcome ScriptDriver::render(const Json& command, bool png) {
-  auto path = optionalText(command, "path");
-  if (!path || path->empty()) return {std::string(png ? "shot" : "html") + ": path must be a file name", {}, {}};
+ScriptDriver::Outcome ScriptDriver::render(ArgumentReader& command, bool png) {
+  auto path = command.requiredText("path");
+  if (!path) return {};
+  if (!isFileName(*path)) return {std::string(png ? "shot" : "html") + ": path must be a file name", {}, {}};
   std::string error;
   auto screen = ScreenQuery(environment_->window()).screenFor(command, error);
   if (!screen) return {error, {}, {}};

@@ -12,6 +12,7 @@
 
 #include "kassio/platform/foundation/NotificationCenter.h"
 #include "kassio/transactions/ScriptedNetlane.h"
+#include "sim/ArgumentReader.h"
 #include "sim/DriverAuthbase.h"
 #include "sim/SimEnvironment.h"
 
@@ -42,41 +43,43 @@ class ScriptDriver {
     std::optional<Json> data;
     Json detail;  // extra members of a failed line (an expect's actual value)
   };
-  using Command = Outcome (ScriptDriver::*)(const Json&);
+  using Command = Outcome (ScriptDriver::*)(ArgumentReader&);
 
-  Outcome start(const Json& command);
-  Outcome expect(const Json& command);
-  Outcome wait(const Json& command);
-  Outcome tap(const Json& command);
-  Outcome type(const Json& command);
-  Outcome clear(const Json& command);
-  Outcome endEditing(const Json& command);
-  Outcome action(const Json& command);
-  Outcome swipe(const Json& command);
-  Outcome alertAction(const Json& command);
-  Outcome dump(const Json& command);
-  Outcome nav(const Json& command);
-  Outcome alert(const Json& command);
-  Outcome showAlert(const Json& command);
-  Outcome defaults(const Json& command);
-  Outcome setDefault(const Json& command);
-  Outcome notifications(const Json& command);
-  Outcome post(const Json& command);
-  Outcome manager(const Json& command);
-  Outcome fn(const Json& command);
-  Outcome state(const Json& command);
-  Outcome auth(const Json& command);
-  Outcome reply(const Json& command);
-  Outcome requests(const Json& command);
-  Outcome shot(const Json& command);
-  Outcome html(const Json& command);
-  Outcome render(const Json& command, bool png);
+  Outcome start(ArgumentReader& command);
+  Outcome expect(ArgumentReader& command);
+  Outcome wait(ArgumentReader& command);
+  Outcome tap(ArgumentReader& command);
+  Outcome type(ArgumentReader& command);
+  Outcome clear(ArgumentReader& command);
+  Outcome endEditing(ArgumentReader& command);
+  Outcome action(ArgumentReader& command);
+  Outcome swipe(ArgumentReader& command);
+  Outcome alertAction(ArgumentReader& command);
+  Outcome dump(ArgumentReader& command);
+  Outcome nav(ArgumentReader& command);
+  Outcome alert(ArgumentReader& command);
+  Outcome showAlert(ArgumentReader& command);
+  Outcome defaults(ArgumentReader& command);
+  Outcome setDefault(ArgumentReader& command);
+  Outcome notifications(ArgumentReader& command);
+  Outcome post(ArgumentReader& command);
+  Outcome manager(ArgumentReader& command);
+  Outcome fn(ArgumentReader& command);
+  Outcome state(ArgumentReader& command);
+  Outcome auth(ArgumentReader& command);
+  Outcome reply(ArgumentReader& command);
+  Outcome requests(ArgumentReader& command);
+  Outcome shot(ArgumentReader& command);
+  Outcome html(ArgumentReader& command);
+  Outcome render(ArgumentReader& command, bool png);
 
   // The merchant fixture of a start command: its file, overridden by the keys given inline.
-  static std::optional<Json> loadFixture(const Json& command, std::string& error);
+  static std::optional<Json> loadFixture(ArgumentReader& command, std::string& error);
+  // Undoes a start that failed half-way: the platform and the module state return to before it.
+  void abandonStart();
   // Starts with the default settings when a script does not begin with `start`.
   std::string ensureStarted();
-  Outcome withTargetField(const Json& command,
+  Outcome withTargetField(ArgumentReader& command,
                           const std::function<Outcome(const std::shared_ptr<platform::TextField>&)>& body);
 
   static const std::map<std::string, Command>& commands();

@@ -1,5 +1,7 @@
 #include "sim/SimEnvironment.h"
 
+#include <unicode/timezone.h>
+
 #include "host/SqliteUserDefaults.h"
 #include "kassio/platform/foundation/ResourceDirectory.h"
 #include "kassio/platform/text/DateFormatter.h"
@@ -9,26 +11,36 @@ namespace kassio::sim {
 
 using namespace platform;
 
-std::optional<SimEnvironment::Settings> SimEnvironment::settingsFrom(const Json& start, std::string& error) {
+namespace {
+
+// ICU stands in GMT for a zone it does not know; a script naming one means a mistake.
+bool isKnownTimeZone(const std::string& id) {
+  UErrorCode status = U_ZERO_ERROR;
+  icu::UnicodeString canonical;
+  UBool isSystem = false;
+  icu::TimeZone::getCanonicalID(icu::UnicodeString::fromUTF8(id), canonical, isSystem, status);
+  return U_SUCCESS(status) && isSystem;
+}
+
+}  // namespace
+
+std::optional<SimEnvironment::Settings> SimEnvironment::settingsFrom(ArgumentReader& start, std::string& error) {
   Settings settings;
-  auto text = [&](const char* key, std::string& into) {
-    auto found = start.find(key);
-    if (found == start.end() || found->is_null()) return true;
-    if (!found->is_string()) {
-      error = std::string("start: ") + key + " must be a text";
-      return false;
+  settings.now = start.text("now", settings.now);
+  settings.timeZone = start.text("tz", settings.timeZone);
+  settings.language = start.text("language", settings.language);
+  if (const auto& seed = start.raw("seed"); !seed.is_null()) {
+    const bool fits = seed.is_number_unsigned() || (seed.is_number_integer() && seed.get<std::int64_t>() >= 0);
+    if (fits) {
+      settings.seed = seed.get<std::uint64_t>();
+    } else {
+      start.mismatch("seed", "an integer from 0 to 18446744073709551615");
     }
-    into = found->get<std::string>();
-    return true;
-  };
-  if (!text("now", settings.now) || !text("tz", settings.timeZone) || !text("language", settings.language))
+  }
+  if (!start.ok()) return std::nullopt;
+  if (!isKnownTimeZone(settings.timeZone)) {
+    error = "start: tz " + settings.timeZone + " is not a known time zone";
     return std::nullopt;
-  if (auto seed = start.find("seed"); seed != start.end() && !seed->is_null()) {
-    if (!seed->is_number_integer()) {
-      error = "start: seed must be an integer";
-      return std::nullopt;
-    }
-    settings.seed = seed->get<std::uint64_t>();
   }
   return settings;
 }

@@ -9,6 +9,7 @@
 #include "host/ScreenRenderer.h"
 #include "host/VirtualHost.h"
 #include "kassio/platform/ui/NavigationController.h"
+#include "sim/ArgumentReader.h"
 
 namespace kassio::sim {
 
@@ -26,8 +27,9 @@ class SimEnvironment {
     std::uint64_t seed = 1;
   };
 
-  // Reads the settings from a start command (keys missing keep their defaults).
-  static std::optional<Settings> settingsFrom(const Json& start, std::string& error);
+  // Reads the settings from a start command (keys missing keep their defaults); none with an
+  // error when one is of the wrong type, or the time zone is not a known one.
+  static std::optional<Settings> settingsFrom(ArgumentReader& start, std::string& error);
 
   // Installs the platform services; `defaultsFile` names an SQLite store to use, else a fresh
   // in-memory one. Null with an error when the store cannot be opened or `now` is unreadable.

@@ -28,15 +28,39 @@ TEST(ScriptRunnerTest, FailedLinesReportTheirLineAndTheScriptGoesOn) {
   ASSERT_TRUE(script);
   std::ostringstream output;
   EXPECT_EQ(ScriptRunner("").run(script, output), 1);
+  // Each result line by its script line (comments and blank lines count as lines): an error
+  // text, or empty for a line that holds.
+  const std::vector<std::pair<int, std::string>> expected{
+      {4, "start: theme must be true or false"},
+      {5, "start: authbase must be true or false"},
+      {6, "start: tz Not/AZone is not a known time zone"},
+      {7, "start: fixture must be a file name"},
+      {8, "start: selectedUUID must be a UUID"},
+      {9, ""},
+      {10, "not a JSON line"},
+      {11, "unknown command \"frobnicate\""},
+      {12, "no element noSuchButton on HostRootScreen"},
+      {13, ""},
+      {14, ""},
+      {17, "requests: clear must be true or false"},
+      {18, "tap: target must be a text"},
+      {19, "type: target must be a text"},
+      {20, "reply: fail must be true or false"},
+      {21, "getSelctionHirekey: argument paymentMode must be a 64-bit integer"},
+      {22, "setDefault: value must be a 64-bit integer"},
+      {23, ""},
+      {24, ""},
+  };
   auto lines = resultLines(output.str());
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0], Json({{"ok", true}}));
-  EXPECT_EQ(lines[1]["ok"], false);
-  EXPECT_EQ(lines[1]["line"], 4);  // comments and blank lines count as lines
-  EXPECT_EQ(lines[2]["error"], "unknown command \"frobnicate\"");
-  EXPECT_EQ(lines[3]["line"], 6);
-  EXPECT_EQ(lines[4]["result"]["top"], "HostRootScreen");
-  EXPECT_EQ(lines[5], Json({{"ok", true}}));
+  ASSERT_EQ(lines.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const auto& [line, error] = expected[i];
+    if (error.empty()) {
+      EXPECT_EQ(lines[i]["ok"], true) << "line " << line << ": " << lines[i].dump();
+    } else {
+      EXPECT_EQ(lines[i], Json({{"ok", false}, {"error", error}, {"line", line}})) << "line " << line;
+    }
+  }
 }
 
 TEST(ScriptRunnerTest, AFailedExpectationFailsTheScriptAndShowsTheActualValue) {
@@ -114,6 +138,7 @@ class FormScreen final : public Screen, public TextFieldDelegate {
   KASSIO_OUTLET(Button, hiddenButton);
   int changes = 0;
   std::vector<std::string> ended;
+  std::vector<std::string> senders;  // of "recordSender:", "-" for none
 
   bool shouldChangeCharacters(TextField& field, Utf16Range range, const std::string& replacement) override {
     if (replacement.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -131,6 +156,7 @@ class FormScreen final : public Screen, public TextFieldDelegate {
     }
     add(actionButton).enabled = false;
     add(hiddenButton).hidden = true;
+    registerAction("recordSender:", [this](View* sender) { senders.push_back(sender ? sender->name : "-"); });
   }
 };
 
@@ -173,6 +199,15 @@ TEST_F(DriverWithFormTest, TapsAPersonCouldNotMakeAreRefused) {
   EXPECT_EQ(run(R"({"do":"type","target":"actionButton","text":"1"})")["error"], "actionButton is not a text field");
   EXPECT_EQ(run(R"({"do":"action","name":"noSuchAction:"})")["ok"], false);
   EXPECT_FALSE(driver.succeeded());
+}
+
+TEST_F(DriverWithFormTest, AnActionCarriesTheSenderItNames) {
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":"hiddenButton"})")["ok"], true);
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:"})")["ok"], true);
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":"noSuchButton"})")["error"],
+            "no element noSuchButton on FormScreen");
+  EXPECT_EQ(run(R"({"do":"action","name":"recordSender:","sender":3})")["error"], "action: sender must be a text");
+  EXPECT_EQ(form->senders, (std::vector<std::string>{"hiddenButton", "-"}));
 }
 
 TEST_F(DriverWithFormTest, DumpListsOutletsAndVisibleTexts) {

@@ -19,7 +19,7 @@ namespace {
 platform::UserDefaults* userDefaults() { return platform::Platform::current().userDefaults.get(); }
 
 std::string outletKey(const MainCID& cid, const MainBrandList& brand, const MainCity& city,
-                      const MainOutlates& outlet, int paymentMode) {
+                      const MainOutlates& outlet, std::int64_t paymentMode) {
   return cid.cidName + ">" + brand.brandName + ">" + city.cityName + ">" + outlet.outlatesName + ">" +
          std::to_string(paymentMode);
 }
@@ -188,7 +188,7 @@ std::optional<MainFilterData> KassioManager::selectOutlet(const platform::Uuid& 
   return copy;
 }
 
-std::string KassioManager::getSelctionHirekey(std::string_view tidName, int paymentMode) {
+std::string KassioManager::getSelctionHirekey(std::string_view tidName, std::int64_t paymentMode) {
   const auto& filterData = KassioState::shared().filterData();
   if (!filterData) return {};
   std::string key;
@@ -205,7 +205,7 @@ std::string KassioManager::getSelctionHirekey(std::string_view tidName, int paym
   return key;
 }
 
-std::unordered_map<std::string, std::string> KassioManager::getSelctionHirekeys(int paymentMode) {
+std::unordered_map<std::string, std::string> KassioManager::getSelctionHirekeys(std::int64_t paymentMode) {
   std::unordered_map<std::string, std::string> keys;
   const auto& filterData = KassioState::shared().filterData();
   if (!filterData) return keys;
@@ -220,7 +220,7 @@ std::unordered_map<std::string, std::string> KassioManager::getSelctionHirekeys(
   return keys;
 }
 
-std::string KassioManager::getSelctionOutletHirekey(int paymentMode) {
+std::string KassioManager::getSelctionOutletHirekey(std::int64_t paymentMode) {
   const auto& filterData = KassioState::shared().filterData();
   if (!filterData) return {};
   const auto* cid = firstSelected(filterData->cids);

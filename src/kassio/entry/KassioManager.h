@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -78,14 +79,14 @@ class KassioManager {
 
   // getSelctionHirekey(tidName:paymentMode:) — "cid>brand>city>outlet>mode" of the last
   // terminal numbered `tidName` in the tree; empty when none or without filterData.
-  static std::string getSelctionHirekey(std::string_view tidName, int paymentMode);
+  static std::string getSelctionHirekey(std::string_view tidName, std::int64_t paymentMode);
   // The same key for every terminal of the tree in one walk (terminal number -> key), for
   // screens that need the keys of many terminals.
-  static std::unordered_map<std::string, std::string> getSelctionHirekeys(int paymentMode);
+  static std::unordered_map<std::string, std::string> getSelctionHirekeys(std::int64_t paymentMode);
 
   // getSelctionOutletHirekey(_:) — the key of the selected outlet (the first selected entry at
   // each level); empty when a level has none selected or without filterData.
-  static std::string getSelctionOutletHirekey(int paymentMode);
+  static std::string getSelctionOutletHirekey(std::int64_t paymentMode);
 
   // checkHeighestRole() — counts the roles of the active terminals that the merchant selected
   // and writes the most frequent under userRoleKey ("aus" as "owner") and "aus" or "not found"
