@@ -17,13 +17,6 @@ namespace {
 constexpr std::size_t kDecodedLimit = 32;
 constexpr platform::Size kFallbackSize{24, 24};
 
-// FNV-1a over the bytes, with the length mixed in: the key of decoded data.
-std::uint64_t fingerprint(const std::vector<std::uint8_t>& data) {
-  std::uint64_t hash = 14695981039346656037ull ^ data.size();
-  for (auto byte : data) hash = (hash ^ byte) * 1099511628211ull;
-  return hash;
-}
-
 struct ByteReader {
   const std::vector<std::uint8_t>* data;
   std::size_t offset = 0;
@@ -68,13 +61,21 @@ std::filesystem::path ImageAssets::defaultDirectory() {
   return resources.empty() ? resources : resources / "images";
 }
 
-ImageAssets::ImageAssets(std::filesystem::path directory) : directory_(std::move(directory)) {}
+// FNV-1a over the bytes, with the length mixed in.
+std::uint64_t ImageAssets::fnv1a(const std::vector<std::uint8_t>& data) {
+  std::uint64_t hash = 14695981039346656037ull ^ data.size();
+  for (auto byte : data) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
+ImageAssets::ImageAssets(std::filesystem::path directory, Fingerprint fingerprint)
+    : directory_(std::move(directory)), fingerprint_(fingerprint ? fingerprint : fnv1a) {}
 
 ImageAssets::~ImageAssets() {
   for (auto& [name, entry] : svgs_)
     if (entry) g_object_unref(entry->handle);
-  for (auto& [key, surface] : decoded_)
-    if (surface) cairo_surface_destroy(surface);
+  for (auto& [key, entry] : decoded_)
+    if (entry.surface) cairo_surface_destroy(entry.surface);
 }
 
 const ImageAssets::Svg* ImageAssets::svg(const std::string& name) {
@@ -111,11 +112,13 @@ const ImageAssets::Svg* ImageAssets::svg(const std::string& name) {
 }
 
 cairo_surface_t* ImageAssets::decoded(const std::vector<std::uint8_t>& data) {
-  auto key = fingerprint(data);
-  if (auto found = decoded_.find(key); found != decoded_.end()) return found->second;
+  const auto key = fingerprint_(data);
+  for (auto [at, end] = decoded_.equal_range(key); at != end; ++at) {
+    if (at->second.data == data) return at->second.surface;
+  }
   if (decoded_.size() >= kDecodedLimit) {
-    for (auto& [old, surface] : decoded_)
-      if (surface) cairo_surface_destroy(surface);
+    for (auto& [old, entry] : decoded_)
+      if (entry.surface) cairo_surface_destroy(entry.surface);
     decoded_.clear();
   }
   ByteReader reader{&data};
@@ -124,7 +127,7 @@ cairo_surface_t* ImageAssets::decoded(const std::vector<std::uint8_t>& data) {
     cairo_surface_destroy(surface);
     surface = nullptr;
   }
-  decoded_.emplace(key, surface);
+  decoded_.emplace(key, Decoded{data, surface});
   return surface;
 }
 

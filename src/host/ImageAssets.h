@@ -28,7 +28,12 @@ class ImageAssets {
   // every asset the placeholder frame, when there are none.
   static std::filesystem::path defaultDirectory();
 
-  explicit ImageAssets(std::filesystem::path directory = defaultDirectory());
+  // The key under which decoded data is cached; a hit is checked against the data itself, so
+  // two images with one key never stand in for each other.
+  using Fingerprint = std::uint64_t (*)(const std::vector<std::uint8_t>& data);
+  static std::uint64_t fnv1a(const std::vector<std::uint8_t>& data);
+
+  explicit ImageAssets(std::filesystem::path directory = defaultDirectory(), Fingerprint fingerprint = fnv1a);
   ~ImageAssets();
   ImageAssets(const ImageAssets&) = delete;
   ImageAssets& operator=(const ImageAssets&) = delete;
@@ -59,7 +64,12 @@ class ImageAssets {
 
   std::filesystem::path directory_;
   std::map<std::string, std::optional<Svg>> svgs_;
-  std::unordered_map<std::uint64_t, cairo_surface_t*> decoded_;
+  struct Decoded {
+    std::vector<std::uint8_t> data;
+    cairo_surface_t* surface = nullptr;  // null when the data is not a PNG
+  };
+  Fingerprint fingerprint_;
+  std::unordered_multimap<std::uint64_t, Decoded> decoded_;
 };
 
 }  // namespace kassio::host

@@ -133,12 +133,15 @@ TEST(BannerRecordsTest, DashboardSectionsAreTheDashboardPlaceByTitle) {
       section(std::nullopt, dashboard, 4),   // counts as ""
       section("A", dashboard, 5),            // equal title: after 3
       section("a", dashboard, 6),            // lower case sorts after capitals
+      section("\u00c9clair", dashboard, 9),   // one title however its accent is spelled:
+      section("E\u0301clair", dashboard, 10),  // after "a" with the other spelling, and in order
+      section("\u00c9clair", dashboard, 11),
       section("Z", "PaymentsDashboard-banner", 7),
       section("Z", std::nullopt, 8),
   };
   std::vector<std::int64_t> ids;
   for (const auto& s : response.paymentsDashboardSections()) ids.push_back(*s.sectionID);
-  EXPECT_EQ(ids, (std::vector<std::int64_t>{4, 3, 5, 1, 6}));
+  EXPECT_EQ(ids, (std::vector<std::int64_t>{4, 3, 5, 1, 6, 9, 10, 11}));
 
   EXPECT_TRUE(BannersResponse{}.paymentsDashboardSections().empty());
 }

@@ -63,6 +63,10 @@ TEST(StringChecks, WholeTextMatches) {
   EXPECT_FALSE(isValidPhone("9876543210\n"));
   EXPECT_FALSE(isValidPhone("98765 43210"));
 
+  for (const char* starts : {"6", "7", "8", "9", "9876543210", "6abc"}) EXPECT_TRUE(startsLikeMobileNumber(starts)) << starts;
+  for (const char* doesNot : {"", "0", "5876543210", "+919876543210", "\u0669", "9\u0301"})
+    EXPECT_FALSE(startsLikeMobileNumber(doesNot)) << doesNot;
+
   EXPECT_TRUE(isPhoneNumber("+919876543210"));
   EXPECT_TRUE(isPhoneNumber(""));
   EXPECT_TRUE(isPhoneNumber("++0"));

@@ -1,9 +1,10 @@
 #include "kassio/banners/BannersResponse.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 #include "kassio/banners/AppLocation.h"
+#include "kassio/platform/text/UnicodeText.h"
 
 namespace kassio {
 
@@ -11,12 +12,14 @@ std::vector<BannerList> BannersResponse::paymentsDashboardSections() const {
   std::vector<BannerList> sections;
   if (!bannerList) return sections;
   const auto place = rawValue(AppLocation::paymentsDashboardBanner);
-  std::copy_if(bannerList->begin(), bannerList->end(), std::back_inserter(sections),
-               [&](const BannerList& section) { return section.appLocation == place; });
-  // Titles compare by code point (UTF-8 byte order is code-point order).
-  std::stable_sort(sections.begin(), sections.end(), [](const BannerList& a, const BannerList& b) {
-    return a.sectionTitle.value_or("") < b.sectionTitle.value_or("");
-  });
+  // Titles compare by canonical equivalence, then code point: each sorts by its normal form.
+  std::vector<std::pair<std::string, const BannerList*>> keyed;
+  for (const auto& section : *bannerList) {
+    if (section.appLocation == place) keyed.emplace_back(platform::canonical(section.sectionTitle.value_or("")), &section);
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  sections.reserve(keyed.size());
+  for (const auto& [title, section] : keyed) sections.push_back(*section);
   return sections;
 }
 

@@ -11,6 +11,7 @@
 #include "kassio/terminals/TerminalListRules.h"
 #include "kassio/platform/foundation/Platform.h"
 #include "kassio/platform/foundation/UserDefaults.h"
+#include "kassio/platform/text/UnicodeText.h"
 
 namespace kassio {
 
@@ -241,7 +242,8 @@ void KassioManager::checkHeighestRole() {
     for (const auto& terminals : state.terminalListResponse->terminals) {
       for (const auto& [tid, info] : terminals) {
         if (!selected.contains(tid) || !equalsLowercased(info.roleStatus.value_or(""), "active")) continue;
-        roles.count(lowercasedText(info.role.value_or("")));
+        // Spellings of one role that differ only in how accents are encoded count as one.
+        roles.count(platform::canonical(lowercasedText(info.role.value_or(""))));
       }
     }
   }

@@ -1,5 +1,6 @@
 #include "kassio/payment/PaymentEntryRules.h"
 
+#include "kassio/payment/StringChecks.h"
 #include "kassio/platform/text/UnicodeText.h"
 
 namespace kassio {
@@ -18,9 +19,7 @@ bool PaymentEntryRules::acceptsEdit(std::string_view text, std::size_t location,
 }
 
 std::optional<std::string> PaymentEntryRules::mobilePopupRule(std::string_view mobile) {
-  const std::string first = platform::graphemePrefix(mobile, 1);
-  const bool startsWell = first == "6" || first == "7" || first == "8" || first == "9";
-  if (!startsWell || platform::graphemeCount(mobile) < 10) return "Please enter valid mobile number";
+  if (!startsLikeMobileNumber(mobile) || platform::graphemeCount(mobile) < 10) return "Please enter valid mobile number";
   return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "kassio/platform/text/DecimalReading.h"
+#include "kassio/payment/StringChecks.h"
 #include "kassio/platform/text/UnicodeText.h"
 
 namespace kassio {
@@ -20,8 +21,7 @@ std::optional<std::string> PaymentModeValidator::mobileRule(const std::string& m
     if (required) return "Please enter mobile number";
     return std::nullopt;
   }
-  const std::string first = platform::graphemePrefix(mobile, 1);
-  if (first != "6" && first != "7" && first != "8" && first != "9") return "Please enter valid mobile number";
+  if (!startsLikeMobileNumber(mobile)) return "Please enter valid mobile number";
   if (platform::graphemeCount(mobile) != 10) return "Please enter valid mobile number";
   return std::nullopt;
 }

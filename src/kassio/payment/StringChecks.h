@@ -11,6 +11,9 @@ bool isntEmpty(std::string_view text);
 bool isValidEmail(std::string_view text);
 // The whole text is an Indian mobile number: ^[6-9][0-9]{9}$
 bool isValidPhone(std::string_view text);
+// The first character (grapheme cluster) is one of the digits an Indian mobile number starts
+// with, 6 to 9: the one place that rule lives, for the entry screens' checks as well.
+bool startsLikeMobileNumber(std::string_view text);
 // Nothing but "+" and the digits 0 to 9 (the empty text too).
 bool isPhoneNumber(std::string_view text);
 

@@ -111,5 +111,36 @@ TEST(DateFormatter, SwitchesPatternAndCopiesIndependently) {
   EXPECT_EQ(copy.string(*read), "05-03-2024 19:37:00");
 }
 
+TEST(DateFormatter, FormattersSharingAPatternKeepTheirOwnLocaleAndZone) {
+  // Made in turn, so a formatter built for one locale or zone would show in the next.
+  struct Case {
+    const char* locale;
+    const char* timeZone;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"en_US_POSIX", "Asia/Kolkata", "Mar 5, 19:37"},
+      {"en_US_POSIX", "UTC", "Mar 5, 14:07"},
+      {"fr_FR", "UTC", "mars 5, 14:07"},
+      {"en_US_POSIX", "Asia/Kolkata", "Mar 5, 19:37"},
+  };
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& c : cases) {
+      EXPECT_EQ(DateFormatter("MMM d, HH:mm", c.locale, c.timeZone).string(instant), c.expected) << c.locale << " " << c.timeZone;
+    }
+  }
+
+  // A change of the device's zone reaches formatters made after it.
+  Platform& platform = Platform::current();
+  const std::string saved = platform.timeZone;
+  platform.timeZone = "UTC";
+  const DateFormatter inUtc("HH:mm", "en_US_POSIX");
+  platform.timeZone = "Asia/Kolkata";
+  const DateFormatter inKolkata("HH:mm", "en_US_POSIX");
+  platform.timeZone = saved;
+  EXPECT_EQ(inUtc.string(instant), "14:07");
+  EXPECT_EQ(inKolkata.string(instant), "19:37");
+}
+
 }  // namespace
 }  // namespace kassio::platform

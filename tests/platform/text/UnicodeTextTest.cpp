@@ -32,6 +32,24 @@ TEST(UnicodeText, LowercasesBeyondAsciiTheSameInEveryLocale) {
   }
 }
 
+TEST(UnicodeText, CanonicalFormMakesEquivalentSpellingsOneText) {
+  struct Case {
+    const char* text;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"caf\u00e9", "caf\u00e9"},           // already composed
+      {"cafe\u0301", "caf\u00e9"},          // e + combining acute accent
+      {"\u1100\u1161", "\uAC00"},           // Hangul jamo compose
+      {"q\u0307\u0323", "q\u0323\u0307"},  // marks in canonical order, with no precomposed form
+      {"\u212B", "\u00C5"},                 // the Angstrom sign is a spelling of Å
+      {"ABC-123", "ABC-123"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(canonical(c.text), c.expected) << c.text;
+  EXPECT_NE(canonical("\uFB01"), canonical("fi"));  // a compatibility ligature stays a ligature
+}
+
 TEST(UnicodeText, CountsGraphemeClusters) {
   struct Case {
     std::string text;

@@ -17,7 +17,8 @@ namespace kassio::platform {
 
 // Writes and reads dates with a Unicode date pattern ("yyyyMMdd'T'HHmmss", "dd MMM yyyy, hh:mm a")
 // in a locale ("en_US_POSIX", "en_IN", or a bare language such as "hi") and an IANA time zone.
-// The ICU formatter is built once per instance, so keep a formatter instead of making one per call.
+// ICU formatters are costly to build, so one is built per pattern, locale and time zone on each
+// thread and shared by every DateFormatter made with those; making one per call is cheap.
 class DateFormatter {
  public:
   // In the device's time zone, Platform::current().timeZone as it is now.
@@ -45,7 +46,8 @@ class DateFormatter {
   std::string pattern_;
   std::string locale_;
   std::string timeZone_;
-  std::unique_ptr<icu::SimpleDateFormat> format_;  // null only if ICU could not build it
+  // Shared, and only used through its const members; null only if ICU could not build it.
+  std::shared_ptr<const icu::SimpleDateFormat> format_;
 };
 
 }  // namespace kassio::platform

@@ -13,8 +13,8 @@ U_NAMESPACE_END
 namespace kassio::platform {
 
 // A "SELF MATCHES pattern" predicate: true when the pattern (ICU regular-expression syntax)
-// matches the entire text, not just a part of it. The pattern is compiled once, so a validator
-// keeps its predicates instead of compiling per check. An invalid pattern matches nothing.
+// matches the entire text, not just a part of it. Each pattern is compiled once per thread and
+// shared by the predicates made with it. An invalid pattern matches nothing.
 class RegexPredicate {
  public:
   explicit RegexPredicate(std::string_view pattern);
@@ -27,7 +27,7 @@ class RegexPredicate {
   std::shared_ptr<const icu::RegexPattern> pattern_;
 };
 
-// One-off whole-text match; compiles the pattern on every call.
+// One-off whole-text match, with the pattern compiled on its first use.
 bool matchesWhole(std::string_view pattern, std::string_view text);
 
 }  // namespace kassio::platform

@@ -1,7 +1,11 @@
 #include "kassio/platform/text/UnicodeText.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
+
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
 
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
@@ -49,6 +53,20 @@ bool splitsSurrogatePair(const icu::UnicodeString& text, std::size_t index) {
 }
 
 }  // namespace
+
+std::string canonical(std::string_view text) {
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    return std::string(text);  // ASCII is its own normal form
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+  std::string result;
+  if (U_SUCCESS(status)) {
+    icu::StringByteSink<std::string> sink(&result);
+    nfc->normalizeUTF8(0, icu::StringPiece(text.data(), text.size()), sink, nullptr, status);
+  }
+  return U_SUCCESS(status) ? result : std::string(text);
+}
 
 std::string lowercased(std::string_view text) {
   icu::UnicodeString result = utf16(text);

@@ -14,6 +14,11 @@ namespace kassio::platform {
 // "äbc", "I" -> "i" even for Turkish users, "İ" -> "i̇").
 std::string lowercased(std::string_view text);
 
+// The text in Normalization Form C. Texts compare and count as the platform's strings do, by
+// canonical equivalence: "é" as one code point and as "e" plus a combining accent are one text,
+// so compare or key texts by this form (its UTF-8 byte order is code-point order).
+std::string canonical(std::string_view text);
+
 std::size_t graphemeCount(std::string_view text);
 // The first or last n grapheme clusters; the whole text when it has no more than n.
 std::string graphemePrefix(std::string_view text, std::size_t n);

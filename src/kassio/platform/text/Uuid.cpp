@@ -38,6 +38,10 @@ Uuid Uuid::random(RandomSource& source) {
       bytes[half * 8 + i] = static_cast<std::uint8_t>(word);
     }
   }
+  return version4(bytes);
+}
+
+Uuid Uuid::version4(Bytes bytes) {
   bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0F) | 0x40);  // version 4
   bytes[8] = static_cast<std::uint8_t>((bytes[8] & 0x3F) | 0x80);  // RFC 4122 variant
   return Uuid(bytes);

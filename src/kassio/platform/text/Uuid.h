@@ -21,6 +21,8 @@ class Uuid {
   // one, so seeded runs repeat; otherwise from a freshly seeded source.
   static Uuid random();
   static Uuid random(RandomSource& source);
+  // A version 4 identifier from 16 random bytes, whose version and variant bits it overwrites.
+  static Uuid version4(Bytes randomBytes);
   // Canonical 8-4-4-4-12 hexadecimal text, in upper, lower or mixed case; nothing else.
   static std::optional<Uuid> parse(std::string_view text);
 
