@@ -377,6 +377,16 @@ TEST_F(ManagerTest, DecodingTheTerminalListReplacesTheStoredOne) {
   }
 }
 
+// Members of the list that no record reads may hold numbers of any size.
+TEST_F(ManagerTest, TerminalListDecodesWithHugeNumbersUnderUnreadKeys) {
+  KassioManager::decodeTerminalList(std::string(
+      R"({"status":"success","respMessage":"ok","statusCode":"200","serverTime":123456789012345678901234,)"
+      R"("terminalInfo":[{"T1":{"roleStatus":"Active","tidStatus":"Active","dba":"Acme","limit":1e400,"payments":{"cash":{"status":"Active","seq":-99999999999999999999}}}}]})"));
+  ASSERT_TRUE(state().terminalListResponse);
+  EXPECT_EQ(KassioManager::dba("T1"), "Acme");
+  EXPECT_EQ(KassioManager::terminalsEnabled(PaymentModeType::cash), std::vector<std::string>{"T1"});
+}
+
 // The terminal rules applied to the module's list; without one they find nothing.
 TEST_F(ManagerTest, TerminalRulesReadTheModuleList) {
   KassioManager::decodeTerminalList(std::string(

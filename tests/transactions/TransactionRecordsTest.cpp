@@ -21,6 +21,11 @@ TEST(TransactionRecords, DecodingRules) {
   const DecodeCase cases[] = {
       // Only the fields present are filled and written back; unknown keys are ignored.
       {roundTrip<CashPayResponse>, R"({"status":"Success","extra":1})", R"({"status":"Success"})"},
+      // Unknown members are skipped whatever number they hold.
+      {roundTrip<CashPayResponse>, R"({"status":"Success","rrn":123456789012345678901234,"mTxnid":"M1"})",
+       R"({"status":"Success","mTxnid":"M1"})"},
+      {roundTrip<CashPayResponse>, R"({"saleAmount":100000000000000000000,"status":"Success","fee":1e400})",
+       R"({"status":"Success"})"},
       {roundTrip<CashPayResponse>, R"({"mTxnid":"M1","status":"Success","payerVpa":"a@b","statusMessage":"ok"})",
        R"({"status":"Success","statusMessage":"ok","mTxnid":"M1","payerVpa":"a@b"})"},
       // The status code: one of the seven listed texts, in their exact case.

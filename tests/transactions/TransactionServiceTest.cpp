@@ -122,6 +122,15 @@ TEST_F(TransactionServiceTest, QrAnswerIsReadFromTheRawBody) {
        "Limit exceeded"},
       {"status that is not text", {bytes(R"({"status":true,"respMsg":3})"), HttpResponseInfo{}, {}}, false, ""},
       {"object without status", {bytes(R"({"respMsg":"hi"})"), HttpResponseInfo{}, {}}, false, "hi"},
+      // Members the answer does not read are skipped, however large a number they hold.
+      {"decline with a reference beyond 64 bits",
+       {bytes(R"({"status":"Failed","respMsg":"Declined","ref":123456789012345678901234})"), HttpResponseInfo{}, {}},
+       false,
+       "Declined"},
+      {"decline with a number beyond the double range",
+       {bytes("\xEF\xBB\xBF" R"({"status":"Failed","respMsg":"Declined","amount":1e400})"), HttpResponseInfo{}, {}},
+       false,
+       "Declined"},
       // A call that brought no QR does not count as a started payment.
       {"failed call", {std::nullopt, std::nullopt, "The Internet connection appears to be offline."}, false, ""},
       {"no body at all", {std::nullopt, HttpResponseInfo{}, {}}, false, ""},

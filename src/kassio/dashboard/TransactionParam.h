@@ -90,7 +90,7 @@ namespace kassio::platform {
 
 template <>
 struct JsonCoding<TransactionParam> {
-  static bool decode(simdjson::dom::element element, TransactionParam& out) {
+  static bool decode(simdjson::ondemand::value element, TransactionParam& out) {
     return JsonCoding<TransactionParamFields>::decode(element, out);
   }
   static JsonValue encode(const TransactionParam& value) {

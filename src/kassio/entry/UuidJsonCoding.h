@@ -13,7 +13,7 @@ namespace kassio::platform {
 // other text fails the record that holds it.
 template <>
 struct JsonCoding<Uuid> {
-  static bool decode(simdjson::dom::element element, Uuid& out) {
+  static bool decode(simdjson::ondemand::value element, Uuid& out) {
     std::string_view text;
     if (element.get(text) != simdjson::SUCCESS) return false;
     const auto uuid = Uuid::parse(text);

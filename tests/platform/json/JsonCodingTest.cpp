@@ -106,7 +106,16 @@ const Case kSampleCases[] = {
 
     {"integer for double", R"({"ratio":3})", R"({"ratio":3.0})"},
     {"unsigned for double", R"({"ratio":18446744073709551615})", R"({"ratio":1.8446744073709552e+19})"},
+    {"integer beyond 64 bits for double", R"({"ratio":-123456789012345678901234})", R"({"ratio":-1.2345678901234569e+23})"},
+    {"beyond the double range", R"({"ratio":1e400})", fails},
     {"text for double", R"({"ratio":"1.5"})", fails},
+
+    {"integer beyond 64 bits for integer", R"({"big":123456789012345678901234})", fails},
+    {"beyond the double range for integer", R"({"big":1e400})", fails},
+    // Members nobody reads are skipped whatever number they hold.
+    {"unread numbers of any size", R"({"ref":123456789012345678901234,"zzz":[1e400,-1e-400,{"n":-1E+999}],"small":1})",
+     R"({"small":1})"},
+    {"repeated key holding a huge number", R"({"big":5,"big":1e400})", R"({"big":5})"},
 
     {"nested record", R"({"inner":{"name":"x","count":2}})", R"({"inner":{"name":"x","count":2}})"},
     {"nested record fails parent", R"({"inner":{"count":1.5}})", fails},
@@ -140,7 +149,10 @@ const Case kSampleCases[] = {
     {"untyped value keeps key order", R"({"extra":{"z":1,"a":[true,null,2.5,"s"],"m":{}}})",
      R"({"extra":{"z":1,"a":[true,null,2.5,"s"],"m":{}}})"},
     {"untyped scalar", R"({"extra":18446744073709551615})", R"({"extra":18446744073709551615})"},
+    {"untyped integer beyond 64 bits", R"({"extra":[18446744073709551616]})", R"({"extra":[1.8446744073709552e+19]})"},
+    {"untyped beyond the double range", R"({"extra":{"a":1e400}})", fails},
 
+    {"escaped key", R"({"t\u0065xt":"a"})", R"({"text":"a"})"},
     {"escapes and non-ASCII text", R"({"text":"caf\u00e9 \"q\"\n"})", "{\"text\":\"caf\xc3\xa9 \\\"q\\\"\\n\"}"},
     {"empty input", "", fails},
     {"invalid JSON", R"({"text":})", fails},
@@ -149,7 +161,31 @@ const Case kSampleCases[] = {
     {"text at top", R"("text")", fails},
     {"invalid UTF-8", "{\"text\":\"\xff\"}", fails},
     {"invalid UTF-8 under an unknown key", "{\"zzz\":\"\xc3\"}", fails},
+    {"byte-order mark", "\xEF\xBB\xBF{\"text\":\"a\"}", R"({"text":"a"})"},
+    {"byte-order mark alone", "\xEF\xBB\xBF", fails},
+    {"byte-order mark after a blank", " \xEF\xBB\xBF{}", fails},
+    {"two values", R"({} {})", fails},
 };
+
+// Members nobody reads are skipped without being converted, but must still be valid JSON.
+const std::string_view kInvalidUnreadMembers[] = {
+    R"({"zzz":[1,],"text":"a"})", R"({"zzz":[,1]})", R"({"zzz":[1 2]})", R"({"zzz":{"a":1,}})",
+    R"({"zzz":{"a" 1}})", R"({"zzz":{"a":}})", R"({"zzz":{1:2}})", R"({"zzz":[}})", R"({"zzz":{]})",
+    R"({"zzz":1}})", R"({"zzz":1)", R"({"zzz":[1]]})", R"({,"text":"a"})", R"({"text":"a",})",
+    R"({"zzz":tru})", R"({"zzz":truex})", R"({"zzz":nul})", R"({"zzz":NaN})", R"({"zzz":Infinity})",
+    R"({"zzz":01})", R"({"zzz":1.})", R"({"zzz":.5})", R"({"zzz":-})", R"({"zzz":+1})", R"({"zzz":1e})",
+    R"({"zzz":1e+})", R"({"zzz":0x10})", R"({"zzz":1.5.5})", R"({"zzz":"\q"})", R"({"zzz":"\u12"})",
+    R"({"zzz":"\ud800"})", R"({"zzz":"a)", "{\"zzz\":\"a\nb\"}", R"({"text":"a","text":[1,]})",
+};
+
+TEST(JsonCodingTest, RefusesInvalidJsonWhereverItIs) {
+  for (const std::string_view text : kInvalidUnreadMembers) {
+    SCOPED_TRACE(text);
+    EXPECT_FALSE(decodeJson<Sample>(text));
+    EXPECT_FALSE(decodeJson<Inner>(text));
+    EXPECT_FALSE(parseJson(text));
+  }
+}
 
 TEST(JsonCodingTest, DecodesSampleRecordsByTheRules) {
   for (const Case& c : kSampleCases) {

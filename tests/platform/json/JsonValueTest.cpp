@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace kassio::platform {
@@ -21,6 +22,30 @@ TEST(JsonValueTest, ParsesKeepingKeyOrderAndNumberKinds) {
   EXPECT_EQ(value->at("u").get<std::uint64_t>(), 18446744073709551615u);
 }
 
+// Integers beyond 64 bits are held as the nearest double rather than failing the whole value;
+// numbers beyond the double range cannot be held and fail it, as any invalid number does.
+TEST(JsonValueTest, HoldsIntegersBeyond64BitsAsDoubles) {
+  const auto value = parseJson(R"({"ref":123456789012345678901234,"neg":-9223372036854775809,"u":18446744073709551616})");
+  ASSERT_TRUE(value);
+  EXPECT_TRUE(value->at("ref").is_number_float());
+  EXPECT_EQ(value->at("ref").get<double>(), 123456789012345678901234.0);
+  EXPECT_EQ(value->at("neg").get<double>(), -9223372036854775809.0);
+  EXPECT_EQ(value->at("u").get<double>(), 18446744073709551616.0);
+  EXPECT_EQ(writeJson(*value), R"({"ref":1.2345678901234569e+23,"neg":-9.223372036854776e+18,"u":1.8446744073709552e+19})");
+  EXPECT_EQ(parseJson("-9223372036854775808"), JsonValue(INT64_MIN));
+
+  EXPECT_FALSE(parseJson(R"({"a":1e400})"));
+  EXPECT_FALSE(parseJson("[-1e400]"));
+  EXPECT_EQ(parseJson("1e-400"), JsonValue(0.0));
+}
+
+TEST(JsonValueTest, SkipsALeadingByteOrderMark) {
+  EXPECT_EQ(parseJson("\xEF\xBB\xBF{\"a\":1}"), JsonValue::parse(R"({"a":1})"));
+  EXPECT_EQ(parseJson("\xEF\xBB\xBF 7"), JsonValue(7));
+  EXPECT_FALSE(parseJson("\xEF\xBB\xBF"));
+  EXPECT_FALSE(parseJson("\xEF\xBB\xBF\xEF\xBB\xBF{}"));
+}
+
 TEST(JsonValueTest, KeepsTheFirstOfRepeatedKeys) {
   EXPECT_EQ(writeJson(*parseJson(R"({"a":1,"b":2,"a":3})")), R"({"a":1,"b":2})");
 
@@ -37,7 +62,7 @@ TEST(JsonValueTest, KeepsTheFirstOfRepeatedKeys) {
 }
 
 TEST(JsonValueTest, RefusesInvalidInput) {
-  for (const char* text : {"", "{", "[1,]", "{\"a\":1}}", "nul", "\"\xff\"", "{\"a\":\"\xe2\x82\"}"}) {
+  for (const char* text : {"", "{", "[1,]", "{\"a\":1}}", "nul", "\"\xff\"", "{\"a\":\"\xe2\x82\"}", "1 2", "[1]]", "]"}) {
     SCOPED_TRACE(text);
     EXPECT_FALSE(parseJson(text));
   }

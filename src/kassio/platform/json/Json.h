@@ -13,8 +13,9 @@
 
 namespace kassio::platform {
 
-// Decodes a record (or a list or map of records, or any supported kind) from UTF-8 JSON text.
-// Invalid JSON, invalid UTF-8 or a wrong shape give nullopt. Uses a one-off decoder; keep a
+// Decodes a record (or a list or map of records, or any supported kind) from UTF-8 JSON text,
+// after a leading byte-order mark if there is one. Invalid JSON, invalid UTF-8 or a wrong shape
+// give nullopt. Uses a one-off decoder; keep a
 // JsonDecoder where large documents are decoded repeatedly.
 template <class T>
 std::optional<T> decodeJson(std::string_view utf8Text) {

@@ -21,11 +21,12 @@
 
 namespace kassio::platform {
 
-// How a C++ type is read from a simdjson DOM element and written as a JsonValue. decode() fills
-// a value-initialised `out` and returns false when the JSON has the wrong shape; nothing throws.
-// Supported: std::string, bool, integers, double, records, enums with raw values, JsonValue,
-// std::optional, std::vector and std::map<std::string, X> of these. A new kind is one more
-// specialisation.
+// How a C++ type is read from a simdjson On-Demand value and written as a JsonValue. decode()
+// fills a value-initialised `out` and returns false when the JSON has the wrong shape or is not
+// valid JSON; nothing throws. decode() consumes the value it is given (a value left unread would
+// be skipped by simdjson without being checked). Supported: std::string, bool, integers, double,
+// records, enums with raw values, JsonValue, std::optional, std::vector and
+// std::map<std::string, X> of these. A new kind is one more specialisation.
 template <class T>
 struct JsonCoding;
 
@@ -42,8 +43,13 @@ concept RawValueEnum = std::is_enum_v<E> && requires(E value) {
   { fromRaw(rawValue(value), static_cast<E*>(nullptr)) } -> std::same_as<std::optional<E>>;
 };
 
-// The untyped value of a DOM element, keys in document order (first of repeated keys kept).
-JsonValue jsonValueFromDom(simdjson::dom::element element);
+// Reads the untyped value, keys in document order (first of repeated keys kept). Integers outside
+// 64 bits become the nearest double; a number beyond the double range fails.
+bool readJsonValue(simdjson::ondemand::value value, JsonValue& out);
+
+// Consumes a value nobody reads, checking only that it is valid JSON: any number of valid form
+// passes, however large, since it is never converted.
+bool skipJsonValue(simdjson::ondemand::value value);
 
 namespace detail {
 
@@ -63,9 +69,9 @@ bool storeInRange(V value, I& out) {
 
 template <>
 struct JsonCoding<std::string> {
-  static bool decode(simdjson::dom::element element, std::string& out) {
+  static bool decode(simdjson::ondemand::value value, std::string& out) {
     std::string_view text;
-    if (element.get(text) != simdjson::SUCCESS) return false;
+    if (value.get_string().get(text) != simdjson::SUCCESS) return false;
     out.assign(text);
     return true;
   }
@@ -74,25 +80,28 @@ struct JsonCoding<std::string> {
 
 template <>
 struct JsonCoding<bool> {
-  static bool decode(simdjson::dom::element element, bool& out) {
-    return element.get(out) == simdjson::SUCCESS;
+  static bool decode(simdjson::ondemand::value value, bool& out) {
+    return value.get_bool().get(out) == simdjson::SUCCESS;
   }
   static JsonValue encode(bool value) { return value; }
 };
 
 // Integers take integral JSON numbers only. A number written with a fraction or exponent
-// (200.0, 2e2) counts when its value is integral; values outside the type's range fail.
+// (200.0, 2e2) counts when its value is integral; values outside the type's range fail, and so
+// do integers beyond 64 bits, which simdjson does not read as integers.
 template <class I>
   requires(std::integral<I> && !std::same_as<I, bool>)
 struct JsonCoding<I> {
-  static bool decode(simdjson::dom::element element, I& out) {
-    using Type = simdjson::dom::element_type;
-    switch (element.type()) {
-      case Type::INT64: return detail::storeInRange(element.get_int64().value_unsafe(), out);
-      case Type::UINT64: return detail::storeInRange(element.get_uint64().value_unsafe(), out);
-      case Type::DOUBLE: return fromDouble(element.get_double().value_unsafe(), out);
-      default: return false;
+  static bool decode(simdjson::ondemand::value value, I& out) {
+    simdjson::ondemand::number number;
+    if (value.get_number().get(number) != simdjson::SUCCESS) return false;
+    using Kind = simdjson::ondemand::number_type;
+    switch (number.get_number_type()) {
+      case Kind::signed_integer: return detail::storeInRange(number.get_int64(), out);
+      case Kind::unsigned_integer: return detail::storeInRange(number.get_uint64(), out);
+      case Kind::floating_point_number: return fromDouble(number.get_double(), out);
     }
+    return false;
   }
   static JsonValue encode(I value) { return value; }
 
@@ -107,26 +116,18 @@ struct JsonCoding<I> {
   }
 };
 
+// Any JSON number within the double range, as the nearest double (integers of any length too).
 template <>
 struct JsonCoding<double> {
-  static bool decode(simdjson::dom::element element, double& out) {
-    using Type = simdjson::dom::element_type;
-    switch (element.type()) {
-      case Type::INT64: out = static_cast<double>(element.get_int64().value_unsafe()); return true;
-      case Type::UINT64: out = static_cast<double>(element.get_uint64().value_unsafe()); return true;
-      case Type::DOUBLE: out = element.get_double().value_unsafe(); return true;
-      default: return false;
-    }
+  static bool decode(simdjson::ondemand::value value, double& out) {
+    return value.get_double().get(out) == simdjson::SUCCESS;
   }
   static JsonValue encode(double value) { return value; }
 };
 
 template <>
 struct JsonCoding<JsonValue> {
-  static bool decode(simdjson::dom::element element, JsonValue& out) {
-    out = jsonValueFromDom(element);
-    return true;
-  }
+  static bool decode(simdjson::ondemand::value value, JsonValue& out) { return readJsonValue(value, out); }
   static JsonValue encode(const JsonValue& value) { return value; }
 };
 
@@ -136,12 +137,12 @@ struct JsonCoding<E> {
   using RawType = std::remove_cvref_t<decltype(rawValue(E{}))>;
   using Raw = std::conditional_t<std::is_convertible_v<RawType, std::string_view>, std::string, RawType>;
 
-  static bool decode(simdjson::dom::element element, E& out) {
+  static bool decode(simdjson::ondemand::value value, E& out) {
     Raw raw{};
-    if (!JsonCoding<Raw>::decode(element, raw)) return false;
-    const std::optional<E> value = fromRaw(raw, static_cast<E*>(nullptr));
-    if (!value) return false;
-    out = *value;
+    if (!JsonCoding<Raw>::decode(value, raw)) return false;
+    const std::optional<E> known = fromRaw(raw, static_cast<E*>(nullptr));
+    if (!known) return false;
+    out = *known;
     return true;
   }
   static JsonValue encode(E value) { return JsonCoding<Raw>::encode(Raw(rawValue(value))); }
@@ -151,12 +152,14 @@ struct JsonCoding<E> {
 // left out (see the record coding).
 template <class X>
 struct JsonCoding<std::optional<X>> {
-  static bool decode(simdjson::dom::element element, std::optional<X>& out) {
-    if (element.is_null()) {
+  static bool decode(simdjson::ondemand::value value, std::optional<X>& out) {
+    bool null = false;
+    if (value.is_null().get(null) != simdjson::SUCCESS) return false;
+    if (null) {
       out.reset();
       return true;
     }
-    return JsonCoding<X>::decode(element, out.emplace());
+    return JsonCoding<X>::decode(value, out.emplace());
   }
   static JsonValue encode(const std::optional<X>& value) {
     return value ? JsonCoding<X>::encode(*value) : JsonValue();
@@ -165,16 +168,17 @@ struct JsonCoding<std::optional<X>> {
 
 template <class X, class Allocator>
 struct JsonCoding<std::vector<X, Allocator>> {
-  static bool decode(simdjson::dom::element element, std::vector<X, Allocator>& out) {
-    simdjson::dom::array array;
-    if (element.get(array) != simdjson::SUCCESS) return false;
+  static bool decode(simdjson::ondemand::value value, std::vector<X, Allocator>& out) {
+    simdjson::ondemand::array array;
+    if (value.get_array().get(array) != simdjson::SUCCESS) return false;
     out.clear();
-    out.reserve(array.size());
-    for (simdjson::dom::element item : array) {
+    for (auto element : array) {
+      simdjson::ondemand::value item;
+      if (element.get(item) != simdjson::SUCCESS) return false;
       if constexpr (std::is_same_v<X, bool>) {  // vector<bool> hands out proxies, not bool&
-        bool value = false;
-        if (!JsonCoding<bool>::decode(item, value)) return false;
-        out.push_back(value);
+        bool flag = false;
+        if (!JsonCoding<bool>::decode(item, flag)) return false;
+        out.push_back(flag);
       } else if (!JsonCoding<X>::decode(item, out.emplace_back())) {
         return false;
       }
@@ -193,13 +197,16 @@ struct JsonCoding<std::vector<X, Allocator>> {
 // A JSON object with arbitrary keys. A repeated key keeps its first value, as in parseJson().
 template <class X, class Compare, class Allocator>
 struct JsonCoding<std::map<std::string, X, Compare, Allocator>> {
-  static bool decode(simdjson::dom::element element, std::map<std::string, X, Compare, Allocator>& out) {
-    simdjson::dom::object object;
-    if (element.get(object) != simdjson::SUCCESS) return false;
+  static bool decode(simdjson::ondemand::value value, std::map<std::string, X, Compare, Allocator>& out) {
+    simdjson::ondemand::object object;
+    if (value.get_object().get(object) != simdjson::SUCCESS) return false;
     out.clear();
-    for (const auto [key, value] : object) {
+    for (auto member : object) {
+      simdjson::ondemand::field field;
+      std::string_view key;
+      if (std::move(member).get(field) != simdjson::SUCCESS || field.unescaped_key().get(key) != simdjson::SUCCESS) return false;
       const auto [slot, added] = out.try_emplace(std::string(key));
-      if (added && !JsonCoding<X>::decode(value, slot->second)) return false;
+      if (!(added ? JsonCoding<X>::decode(field.value(), slot->second) : skipJsonValue(field.value()))) return false;
     }
     return true;
   }
@@ -213,21 +220,28 @@ struct JsonCoding<std::map<std::string, X, Compare, Allocator>> {
   }
 };
 
-// A record reads its members straight from the DOM object through its field table: one pass over
+// A record reads its members straight from the JSON text through its field table: one pass over
 // the object's members, each matched to a table row (keys usually come in table order, so the
-// next row is tried first). Unknown keys are skipped; a missing or null key leaves an optional
-// member empty and fails a required one; any member of the wrong shape fails the record.
+// next row is tried first). Unknown keys are skipped whatever they hold (a number too large for
+// any C++ type included); a missing or null key leaves an optional member empty and fails a
+// required one; any member of the wrong shape fails the record.
 template <JsonRecord T>
 struct JsonCoding<T> {
-  static bool decode(simdjson::dom::element element, T& out) {
-    simdjson::dom::object object;
-    if (element.get(object) != simdjson::SUCCESS) return false;
+  static bool decode(simdjson::ondemand::value value, T& out) {
+    simdjson::ondemand::object object;
+    if (value.get_object().get(object) != simdjson::SUCCESS) return false;
     std::array<bool, count> seen{};
     std::size_t next = 0;
-    for (const auto [key, value] : object) {
+    for (auto member : object) {
+      simdjson::ondemand::field field;
+      std::string_view key;
+      if (std::move(member).get(field) != simdjson::SUCCESS || field.unescaped_key().get(key) != simdjson::SUCCESS) return false;
       const std::size_t row = rowOf(key, next);
-      if (row == count || seen[row]) continue;  // unknown, or repeated: the first one counts
-      if (!decoders[row](value, out)) return false;
+      if (row == count || seen[row]) {  // unknown, or repeated: the first one counts
+        if (!skipJsonValue(field.value())) return false;
+        continue;
+      }
+      if (!decoders[row](field.value(), out)) return false;
       seen[row] = true;
       next = row + 1;
     }
@@ -251,12 +265,14 @@ struct JsonCoding<T> {
   static constexpr std::size_t count = std::tuple_size_v<Fields>;
   template <std::size_t Row>
   using Member = typename std::tuple_element_t<Row, Fields>::Value;
-  using Decoder = bool (*)(simdjson::dom::element, T&);
+  using Decoder = bool (*)(simdjson::ondemand::value, T&);
 
   template <std::size_t Row>
-  static bool decodeField(simdjson::dom::element element, T& record) {
+  static bool decodeField(simdjson::ondemand::value value, T& record) {
     auto& member = record.*(std::get<Row>(T::jsonFields).member);
-    if (element.is_null()) {
+    bool null = false;
+    if (value.is_null().get(null) != simdjson::SUCCESS) return false;
+    if (null) {
       if constexpr (detail::isOptional<Member<Row>>) {
         member.reset();
         return true;
@@ -264,7 +280,7 @@ struct JsonCoding<T> {
         return false;
       }
     }
-    return JsonCoding<Member<Row>>::decode(element, member);
+    return JsonCoding<Member<Row>>::decode(value, member);
   }
 
   template <class M>
