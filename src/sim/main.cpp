@@ -37,12 +37,8 @@ int main(int argc, char** argv) {
 
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& help) {
-    return app.exit(help);
-  } catch (const CLI::CallForAllHelp& help) {
-    return app.exit(help);
-  } catch (const CLI::CallForVersion& version) {
-    return app.exit(version);
+  } catch (const CLI::Success& helpOrVersion) {  // --help, --help-all, --version: printed, exit 0
+    return app.exit(helpOrVersion);
   } catch (const CLI::ParseError& error) {
     return refuse(error.what());
   }
